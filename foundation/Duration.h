@@ -1,0 +1,28 @@
+#pragma once
+// Durations in whole seconds, shown as "d h:mm:ss"; the one-shot deadline
+// test; the grid that keeps periodic actions on next + k x period.
+#include <ctime>
+#include <string>
+
+namespace PardeloStravon {
+
+// Instruments hold durations in three bytes.
+constexpr long MaxDuration = 16777215;
+
+// s, m:ss, h:mm:ss or d h:mm:ss of n modulo 2^24. A negative duration is
+// shown as a minus sign before the text of its magnitude.
+std::wstring DurationToText(long seconds);
+
+// Reads "d h:mm:ss" from both ends; limited to MaxDuration above, not below.
+// Fields that are no integer count as 0.
+long TextToDuration(const std::wstring& text);
+
+// While enabled, arms the deadline at now + delay the first time and then
+// tells whether it has passed; disabled, disarms it and gives false.
+bool DeadlineReached(bool enabled, std::time_t& deadline, long delay);
+
+// The earliest instant of the grid next + k x period not before now. A period
+// of 0 or less counts as 1 second.
+std::time_t NextPeriodTime(std::time_t next, long period);
+
+}  // namespace PardeloStravon

@@ -1,0 +1,9 @@
+#pragma once
+// One raw instrument frame, or any run of bytes.
+#include <vector>
+
+namespace PardeloStravon {
+
+typedef std::vector<unsigned char> VUC;
+
+}  // namespace PardeloStravon

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need; does nothing
+# when all of them are present.
+set -euo pipefail
+
+packages=(
+  cmake g++ make
+  libboost-dev libboost-serialization-dev libboost-thread-dev libboost-date-time-dev
+  libxerces-c-dev
+  libwxgtk3.2-dev
+  xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libcairo2-dev poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
