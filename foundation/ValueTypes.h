@@ -79,7 +79,12 @@ template <typename T>
 class RTP final : public RTTypePure {
  public:
   boost::any DefaultValue() const override { return T(); }
-  unsigned ByteSize() const override { return IsBit ? 0 : static_cast<unsigned>(sizeof(T)); }
+  unsigned ByteSize() const override {
+    if constexpr (IsBit)
+      return 0;
+    else
+      return static_cast<unsigned>(T::StoredBytes);
+  }
   unsigned BitCount() const override { return IsBit ? 1 : 0; }
   VUC Encode(const boost::any& value) const override {
     return Struct2UVector(boost::any_cast<const T&>(value));
@@ -111,8 +116,7 @@ class RTP final : public RTTypePure {
 
  private:
   static constexpr bool IsBit = std::is_same_v<T, bool>;
-  static_assert(IsBit || (WireUnit<T> && sizeof(T) == T::StoredBytes),
-                "a unit holds exactly its wire bytes");
+  static_assert(IsBit || WireUnit<T>, "a value type needs a unit type");
 };
 
 // The range object of one parameter: its bounds and default, stored as T
