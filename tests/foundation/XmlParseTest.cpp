@@ -29,7 +29,8 @@ const char* const kSchema = R"(<?xml version="1.0" encoding="UTF-8"?>
 std::string Table(const std::string& schema, const std::string& records) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<tbl xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-         "xsi:noNamespaceSchemaLocation=\"" + schema + "\">\n" + records + "</tbl>\n";
+         "xsi:noNamespaceSchemaLocation=\"" +
+         schema + "\">\n" + records + "</tbl>\n";
 }
 
 const std::string kGoodRecords = "<lng><lngId>en</lngId><lngLoc>English</lngLoc></lng>\n";
@@ -94,8 +95,8 @@ TEST(XmlParseFile, FolderWithNonAsciiName_IsReadAsUtf8) {
 TEST(XmlParseFile, BrokenFiles_AreRefusedWithTheirDiagnostics) {
   struct Case {
     const char* name;
-    std::string content;   // empty: the file does not exist
-    std::wstring expected; // the log, with {dir} for the folder
+    std::string content;    // empty: the file does not exist
+    std::wstring expected;  // the log, with {dir} for the folder
   } cases[] = {
       {"missing file", "", L"    {dir}/t.xml file not found\n"},
       {"not well formed", "<tbl><lng>",
@@ -104,7 +105,8 @@ TEST(XmlParseFile, BrokenFiles_AreRefusedWithTheirDiagnostics) {
       {"schema violation", Table("t.xsd", "<lng><lngId>it</lngId></lng>\n"),
        L"Error at file {dir}/t.xml, line 3, char 29\n"
        L"    Message: missing elements in content model '(lngId,lngLoc)'\n"},
-      {"schema file missing", Table("none.xsd", kGoodRecords), L"    {dir}/none.xsd file not found\n"},
+      {"schema file missing", Table("none.xsd", kGoodRecords),
+       L"    {dir}/none.xsd file not found\n"},
       {"schema behind a URL", Table("http://localhost:9/t.xsd", kGoodRecords),
        L"    http://localhost:9/t.xsd file not found\n"},
   };
@@ -130,8 +132,10 @@ TEST(XmlParseFile, ExternalEntityNamingALocalFile_IsNotRead) {
                  "<?xml version=\"1.0\"?>\n"
                  "<!DOCTYPE tbl [\n"
                  "<!ELEMENT tbl (lng)*><!ELEMENT lng (lngId)><!ELEMENT lngId (#PCDATA)>\n"
-                 "<!ENTITY secret SYSTEM \"" + dir.File("secret.txt").string() + "\">]>\n"
-                 "<tbl><lng><lngId>&secret;</lngId></lng></tbl>\n");
+                 "<!ENTITY secret SYSTEM \"" +
+                     dir.File("secret.txt").string() +
+                     "\">]>\n"
+                     "<tbl><lng><lngId>&secret;</lngId></lng></tbl>\n");
   const Outcome o = ParseOnce(dir.Wide() + L"/t.xml");
   EXPECT_FALSE(o.doc);
   EXPECT_NE(o.log.find(L"unable to open external entity"), std::wstring::npos) << o.log;
