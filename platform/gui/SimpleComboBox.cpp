@@ -25,6 +25,8 @@ void SimpleComboBox::SetText(const std::wstring& text) { edit_->ChangeValue(text
 
 void SimpleComboBox::Append(const std::wstring& item) { list_->Append(item); }
 
+void SimpleComboBox::Clear() { list_->Clear(); }
+
 unsigned SimpleComboBox::Count() const { return list_->GetCount(); }
 
 std::wstring SimpleComboBox::Item(unsigned n) const { return list_->GetString(n).ToStdWstring(); }

@@ -21,6 +21,8 @@ class SimpleComboBox : public wxPanel {
   void SetText(const std::wstring& text);
 
   void Append(const std::wstring& item);
+  // Empties the list; the edit field keeps its text.
+  void Clear();
   unsigned Count() const;
   std::wstring Item(unsigned n) const;
   // Selects the entry as a click does, copying it into the edit field.

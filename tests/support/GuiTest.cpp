@@ -52,7 +52,8 @@ std::filesystem::path SaveScreenshot(const std::string& name) {
 }
 
 std::filesystem::path SaveWindowShot(wxWindow& window, const std::string& name) {
-  window.Show();
+  // The toolkit initialises a dialog again at every Show.
+  if (!window.IsShown()) window.Show();
   window.Raise();
   window.Update();
   LetPaint();
