@@ -20,8 +20,8 @@ constexpr int MM_TWIPS = 6;
 
 class DrawSurface {
  public:
-  // The surface starts in MM_TEXT and owns the context's user scale and axis
-  // orientation while it lives.
+  // The surface starts in MM_TEXT; it takes over the context's user scale
+  // and axis orientation, which the mapping modes set.
   explicit DrawSurface(wxDC& dc);
   DrawSurface(const DrawSurface&) = delete;
   DrawSurface& operator=(const DrawSurface&) = delete;
