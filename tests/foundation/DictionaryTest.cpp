@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -182,6 +184,24 @@ TEST(Dictionary, SwitchingTheLanguage_ChangesTextsWithoutReloading) {
   EXPECT_EQ(DictText(CTW_Gr_Humidity), L"Umidità");
   EXPECT_EQ(DictTextAt(TokenPos(CTW_Cancel)), L"Annulla");
   EXPECT_EQ(cancel, L"Cancel");  // a text handed out earlier stays valid
+  SetCurrentLanguage(0);
+}
+
+// Worker threads read texts while the GUI thread switches the language.
+TEST(Dictionary, ReadersOnOtherThreads_SeeTheOldOrTheNewLanguage) {
+  ASSERT_TRUE(LoadDictionary(Shipped()));
+  std::atomic<bool> stop{false};
+  std::atomic<int> wrong{0};
+  std::thread reader([&] {
+    while (!stop) {
+      const std::wstring& text = DictText(CTW_Cancel);
+      if (text != L"Cancel" && text != L"Annulla") ++wrong;
+    }
+  });
+  for (int i = 0; i < 2000; ++i) SetCurrentLanguage(i % 2);
+  stop = true;
+  reader.join();
+  EXPECT_EQ(wrong, 0);
   SetCurrentLanguage(0);
 }
 

@@ -8,6 +8,18 @@
 
 using namespace PardeloStravon;
 
+namespace {
+
+// Built during static initialisation, like a setting default of another unit
+// that copies a token.
+const std::wstring tokenCopiedAtStart = CTW_OK;
+
+}  // namespace
+
+TEST(Tokens, ConstantsAreBuiltBeforeTheStaticObjectsOfOtherUnits) {
+  EXPECT_EQ(tokenCopiedAtStart, L"CTW_OK");
+}
+
 TEST(Tokens, EveryConstantIsRegisteredOnceUnderItsOwnName) {
   EXPECT_EQ(RegisteredTokens().size(), 257u);
   EXPECT_EQ(RepeatedTokens(), L"");

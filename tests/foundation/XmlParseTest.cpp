@@ -43,6 +43,27 @@ struct Outcome {
   std::wstring log;
 };
 
+// One diagnostic as the parser hands it over.
+class Diagnostic : public xercesc::DOMError, public xercesc::DOMLocator {
+ public:
+  explicit Diagnostic(short severity) : severity_(severity) {}
+  ErrorSeverity getSeverity() const override { return static_cast<ErrorSeverity>(severity_); }
+  const XMLCh* getMessage() const override { return u"no declaration found for element 'x'"; }
+  xercesc::DOMLocator* getLocation() const override { return const_cast<Diagnostic*>(this); }
+  void* getRelatedException() const override { return nullptr; }
+  const XMLCh* getType() const override { return u""; }
+  void* getRelatedData() const override { return nullptr; }
+  XMLFileLoc getLineNumber() const override { return 12; }
+  XMLFileLoc getColumnNumber() const override { return 7; }
+  XMLFilePos getByteOffset() const override { return 0; }
+  XMLFilePos getUtf16Offset() const override { return 0; }
+  xercesc::DOMNode* getRelatedNode() const override { return nullptr; }
+  const XMLCh* getURI() const override { return u"/opt/Vantor/XML/chkRem\u00e9.xml"; }
+
+ private:
+  short severity_;
+};
+
 Outcome ParseOnce(const std::wstring& path) {
   LogCapture errors(ErrorLog);
   XmlParseResult r = XmlParseFile(path);
@@ -57,6 +78,24 @@ Outcome ParseOnce(const std::wstring& path) {
 }
 
 }  // namespace
+
+// Warnings count like errors: the parser goes on, and the file is not read.
+TEST(DOMErrH, EverySeverity_IsLoggedWithItsLocationAndFailsTheParse) {
+  const struct {
+    short severity;
+    const wchar_t* head;
+  } cases[] = {{1, L"Warning at file "}, {2, L"Error at file "}, {3, L"Fatal Error at file "}};
+  for (const auto& c : cases) {
+    DOMErrH handler;
+    EXPECT_FALSE(handler.Failed());
+    LogCapture errors(ErrorLog);
+    EXPECT_TRUE(handler.handleError(Diagnostic(c.severity)));
+    EXPECT_TRUE(handler.Failed());
+    EXPECT_EQ(errors.Text(), std::wstring(c.head) +
+                                 L"/opt/Vantor/XML/chkRem\u00e9.xml, line 12, char 7\n"
+                                 L"    Message: no declaration found for element 'x'\n");
+  }
+}
 
 TEST(XmlParseFile, ValidFileNamingItsSchema_GivesTheDocumentAndLogsNothing) {
   TempDir dir;
