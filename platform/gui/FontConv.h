@@ -1,0 +1,16 @@
+#pragma once
+// Font records (the document's LOGFONTW) to and from toolkit fonts. Heights
+// are in the logical units of the surface the font is drawn on: negative is
+// the character height, positive the cell height, 0 the toolkit's default.
+#include <wx/font.h>
+
+#include "platform/LogFont.h"
+
+namespace Platform {
+
+wxFont ToWxFont(const LOGFONTW& lf);
+// Height as a negative character height; fields the toolkit does not know
+// (escapement, precisions, quality) come from the base record.
+LOGFONTW ToLogFont(const wxFont& font, const LOGFONTW& base = LOGFONTW{});
+
+}  // namespace Platform
