@@ -1,16 +1,15 @@
 #include "foundation/XmlParse.h"
 
+#include <fstream>
+#include <iterator>
+#include <list>
+#include <stdexcept>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/framework/Wrapper4InputSource.hpp>
-#include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XMLUni.hpp>
-
-#include <fstream>
-#include <iterator>
-#include <list>
 
 #include "foundation/LogChannel.h"
 #include "foundation/Paths.h"
@@ -59,10 +58,11 @@ class SchemaResolver : public DOMLSResourceResolver {
   bool Failed() const { return failed_; }
 
  private:
-  // A URL scheme ("http:", "file:") before any separator.
+  // False when a URL scheme ("http:", "file:") comes before any separator.
   static bool IsLocal(const std::wstring& location) {
     const auto colon = location.find(L':');
-    return !location.empty() && (colon == std::wstring::npos || location.find(PathSeparator) < colon);
+    return !location.empty() &&
+           (colon == std::wstring::npos || location.find(PathSeparator) < colon);
   }
   static std::wstring Resolve(const std::wstring& location, const std::wstring& base) {
     if (location.front() == PathSeparator || base.find(PathSeparator) == std::wstring::npos)
@@ -145,9 +145,15 @@ bool DOMErrH::handleError(const DOMError& error) {
   failed_ = true;
   std::wstring text;
   switch (error.getSeverity()) {
-    case DOMError::DOM_SEVERITY_WARNING: text = L"Warning at file "; break;
-    case DOMError::DOM_SEVERITY_ERROR: text = L"Error at file "; break;
-    default: text = L"Fatal Error at file "; break;
+    case DOMError::DOM_SEVERITY_WARNING:
+      text = L"Warning at file ";
+      break;
+    case DOMError::DOM_SEVERITY_ERROR:
+      text = L"Error at file ";
+      break;
+    default:
+      text = L"Fatal Error at file ";
+      break;
   }
   const DOMLocator* where = error.getLocation();
   text += (where ? XmlText(where->getURI()) : std::wstring()) + L", line " +
@@ -180,8 +186,8 @@ XmlParseResult XmlParseFile(const std::wstring& path) {
   DOMDocument* doc = nullptr;
   try {
     static const XMLCh features[] = u"LS";
-    auto* impl =
-        dynamic_cast<DOMImplementationLS*>(DOMImplementationRegistry::getDOMImplementation(features));
+    auto* impl = dynamic_cast<DOMImplementationLS*>(
+        DOMImplementationRegistry::getDOMImplementation(features));
     if (!impl) throw std::runtime_error("no DOM implementation");
     result.builder = impl->createLSParser(DOMImplementationLS::MODE_SYNCHRONOUS, nullptr);
     Configure(*result.builder, handler, resolver, limits);

@@ -2,9 +2,8 @@
 // Parsing of the program's XML table files into DOM documents. A file that
 // names its schema (xsi:noNamespaceSchemaLocation) is validated against it;
 // any diagnostic of the parser makes the whole file count as not read.
-#include <xercesc/dom/DOM.hpp>
-
 #include <string>
+#include <xercesc/dom/DOM.hpp>
 
 #include "foundation/NoInit.h"
 

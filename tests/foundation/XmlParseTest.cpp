@@ -29,7 +29,8 @@ const char* const kSchema = R"(<?xml version="1.0" encoding="UTF-8"?>
 std::string Table(const std::string& schema, const std::string& records) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<tbl xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-         "xsi:noNamespaceSchemaLocation=\"" + schema + "\">\n" + records + "</tbl>\n";
+         "xsi:noNamespaceSchemaLocation=\"" +
+         schema + "\">\n" + records + "</tbl>\n";
 }
 
 const std::string kGoodRecords = "<lng><lngId>en</lngId><lngLoc>English</lngLoc></lng>\n";
@@ -40,6 +41,27 @@ struct Outcome {
   bool doc = false;
   std::wstring firstId;
   std::wstring log;
+};
+
+// One diagnostic as the parser hands it over.
+class Diagnostic : public xercesc::DOMError, public xercesc::DOMLocator {
+ public:
+  explicit Diagnostic(short severity) : severity_(severity) {}
+  ErrorSeverity getSeverity() const override { return static_cast<ErrorSeverity>(severity_); }
+  const XMLCh* getMessage() const override { return u"no declaration found for element 'x'"; }
+  xercesc::DOMLocator* getLocation() const override { return const_cast<Diagnostic*>(this); }
+  void* getRelatedException() const override { return nullptr; }
+  const XMLCh* getType() const override { return u""; }
+  void* getRelatedData() const override { return nullptr; }
+  XMLFileLoc getLineNumber() const override { return 12; }
+  XMLFileLoc getColumnNumber() const override { return 7; }
+  XMLFilePos getByteOffset() const override { return 0; }
+  XMLFilePos getUtf16Offset() const override { return 0; }
+  xercesc::DOMNode* getRelatedNode() const override { return nullptr; }
+  const XMLCh* getURI() const override { return u"/opt/Vantor/XML/chkRem\u00e9.xml"; }
+
+ private:
+  short severity_;
 };
 
 Outcome ParseOnce(const std::wstring& path) {
@@ -56,6 +78,24 @@ Outcome ParseOnce(const std::wstring& path) {
 }
 
 }  // namespace
+
+// Warnings count like errors: the parser goes on, and the file is not read.
+TEST(DOMErrH, EverySeverity_IsLoggedWithItsLocationAndFailsTheParse) {
+  const struct {
+    short severity;
+    const wchar_t* head;
+  } cases[] = {{1, L"Warning at file "}, {2, L"Error at file "}, {3, L"Fatal Error at file "}};
+  for (const auto& c : cases) {
+    DOMErrH handler;
+    EXPECT_FALSE(handler.Failed());
+    LogCapture errors(ErrorLog);
+    EXPECT_TRUE(handler.handleError(Diagnostic(c.severity)));
+    EXPECT_TRUE(handler.Failed());
+    EXPECT_EQ(errors.Text(), std::wstring(c.head) +
+                                 L"/opt/Vantor/XML/chkRem\u00e9.xml, line 12, char 7\n"
+                                 L"    Message: no declaration found for element 'x'\n");
+  }
+}
 
 TEST(XmlParseFile, ValidFileNamingItsSchema_GivesTheDocumentAndLogsNothing) {
   TempDir dir;
@@ -94,8 +134,8 @@ TEST(XmlParseFile, FolderWithNonAsciiName_IsReadAsUtf8) {
 TEST(XmlParseFile, BrokenFiles_AreRefusedWithTheirDiagnostics) {
   struct Case {
     const char* name;
-    std::string content;   // empty: the file does not exist
-    std::wstring expected; // the log, with {dir} for the folder
+    std::string content;    // empty: the file does not exist
+    std::wstring expected;  // the log, with {dir} for the folder
   } cases[] = {
       {"missing file", "", L"    {dir}/t.xml file not found\n"},
       {"not well formed", "<tbl><lng>",
@@ -104,7 +144,8 @@ TEST(XmlParseFile, BrokenFiles_AreRefusedWithTheirDiagnostics) {
       {"schema violation", Table("t.xsd", "<lng><lngId>it</lngId></lng>\n"),
        L"Error at file {dir}/t.xml, line 3, char 29\n"
        L"    Message: missing elements in content model '(lngId,lngLoc)'\n"},
-      {"schema file missing", Table("none.xsd", kGoodRecords), L"    {dir}/none.xsd file not found\n"},
+      {"schema file missing", Table("none.xsd", kGoodRecords),
+       L"    {dir}/none.xsd file not found\n"},
       {"schema behind a URL", Table("http://localhost:9/t.xsd", kGoodRecords),
        L"    http://localhost:9/t.xsd file not found\n"},
   };
@@ -130,8 +171,10 @@ TEST(XmlParseFile, ExternalEntityNamingALocalFile_IsNotRead) {
                  "<?xml version=\"1.0\"?>\n"
                  "<!DOCTYPE tbl [\n"
                  "<!ELEMENT tbl (lng)*><!ELEMENT lng (lngId)><!ELEMENT lngId (#PCDATA)>\n"
-                 "<!ENTITY secret SYSTEM \"" + dir.File("secret.txt").string() + "\">]>\n"
-                 "<tbl><lng><lngId>&secret;</lngId></lng></tbl>\n");
+                 "<!ENTITY secret SYSTEM \"" +
+                     dir.File("secret.txt").string() +
+                     "\">]>\n"
+                     "<tbl><lng><lngId>&secret;</lngId></lng></tbl>\n");
   const Outcome o = ParseOnce(dir.Wide() + L"/t.xml");
   EXPECT_FALSE(o.doc);
   EXPECT_NE(o.log.find(L"unable to open external entity"), std::wstring::npos) << o.log;
