@@ -263,3 +263,37 @@ TEST_F(MemoryTransactionsTest, PortThatDoesNotOpen_FailsEveryTransactionCleanly)
   EXPECT_EQ(sim_.RawInput(), "");
   holder.Close(nullptr);
 }
+
+namespace {
+
+class ChatteringLineTest : public NetworkTest::LineFixture {
+ protected:
+  static Simulator::Options Chatter() {
+    Simulator::Options o;
+    o.paced = true;
+    o.garbage = std::string(300, 'Z');
+    return o;
+  }
+  static LineTimings ShortColonDeadline() {
+    LineTimings t = NetworkTest::FastTimings();
+    t.colonDeadline = 50;
+    return t;
+  }
+  ChatteringLineTest() : LineFixture(Chatter(), ShortColonDeadline()) {}
+};
+
+}  // namespace
+
+TEST_F(ChatteringLineTest, WaitForColonEndsThreeReadsAfterItsDeadline) {
+  sim_.SetReadingsFrame(5, CountingFrame(15));
+  sim_.ArmFault(Fault::garbage, 1);
+  PortGuard guard(SerialPort(), nullptr);
+  EXPECT_FALSE(
+      HexSendGet(SerialPort(), IntelHex::Record(2, 6149, 132, {0, 15}), 1, rec_.Sink()).IsValid());
+  // The line never fell silent, yet the wait ended long before the chatter did.
+  const int chars = rec_.Count(atProgress, L"Z");
+  EXPECT_GT(chars, 3);
+  EXPECT_LT(chars, 300);
+  EXPECT_EQ(rec_.Count(atProgress, L"."), 0);
+  EXPECT_EQ(rec_.Count(atReply, L" not received\n"), 1);
+}

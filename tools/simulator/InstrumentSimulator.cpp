@@ -57,7 +57,7 @@ int HexDigit(char c) {
 }
 
 // The answer with a fault applied to its fields, as text without parity.
-std::string AnswerText(const Record& answer, std::optional<Fault> fault) {
+std::string AnswerText(const Record& answer, std::optional<Fault> fault, const std::string& garbage) {
   int type = answer.Type();
   int address = answer.Address();
   VUC data = answer.Data();
@@ -89,7 +89,7 @@ std::string AnswerText(const Record& answer, std::optional<Fault> fault) {
   switch (*fault) {
     case Fault::badChecksum: text.back() = text.back() == '0' ? '1' : '0'; break;
     case Fault::shortAnswer: text.resize(text.size() / 2); break;
-    case Fault::garbage: text = "GARBAGE#GARBAGE#"; break;
+    case Fault::garbage: text = garbage; break;
     default: break;
   }
   return text;
@@ -233,7 +233,7 @@ void InstrumentSimulator::Impl::Answer(const std::string& requestText) {
   at += options.replyDelay;
   if (fault == Fault::silence) return;
   if (fault == Fault::lateAnswer) at += options.lateDelay;
-  std::string wire = SerComm::AddParity(AnswerText(*answer, fault));
+  std::string wire = SerComm::AddParity(AnswerText(*answer, fault, options.garbage));
   if (fault == Fault::badParity) wire[wire.size() / 2] ^= static_cast<char>(0x80);
   outbox.emplace(at, wire);
 }

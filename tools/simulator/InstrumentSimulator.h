@@ -30,7 +30,7 @@ namespace Simulator {
 
 enum class Fault {
   silence,          // no answer at all
-  garbage,          // a few characters without a colon instead of the answer
+  garbage,          // Options::garbage instead of the answer
   badChecksum,      // the last checksum digit changed
   badParity,        // one character of the answer with its parity bit flipped
   wrongEcho,        // a valid record that differs from the right answer in one data byte
@@ -51,6 +51,8 @@ struct Options {
   std::chrono::milliseconds replyDelay{0};
   // How late a lateAnswer comes.
   std::chrono::milliseconds lateDelay{1500};
+  // What a garbage answer sends; it must hold no colon.
+  std::string garbage = "GARBAGE#GARBAGE#";
 };
 
 class InstrumentSimulator {
