@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "foundation/Clock.h"
 #include "foundation/LogChannel.h"
 #include "foundation/Paths.h"
 #include "foundation/TextConv.h"
@@ -9,6 +10,21 @@
 #include "network/IntelHex.h"
 
 namespace PardeloStravon {
+
+namespace {
+
+bool Register(const std::string& separator, const wchar_t* caller, int address,
+              const InstrPars& pars, const InstrParValues& values, const std::wstring& folder) {
+  const VUC frame = ToVUC(pars, values);
+  const std::wstring path = MasterLogPath(folder, address);
+  if (AppendRecordLine(path, RecordLine(separator, frame, Now()))) return true;
+  ErrorLog << TimeStamp() + L" Error in " + caller + L": the record of instrument nr. " +
+                  ToWStr(address) + L" could not be written to \"" + path + L"\""
+           << std::endl;
+  return false;
+}
+
+}  // namespace
 
 const std::string ReadingsSeparator = " : ";
 const std::string SettingsSeparator = " ; ";
@@ -33,6 +49,16 @@ bool AppendRecordLine(const std::wstring& path, const std::string& line) {
   out << line << "\r\n";
   out.close();
   return !out.fail();
+}
+
+bool RegisterReadings(int address, const InstrPars& pars, const InstrParValues& values,
+                      const std::wstring& folder) {
+  return Register(ReadingsSeparator, L"RegisterReadings()", address, pars, values, folder);
+}
+
+bool RegisterSettings(int address, const InstrPars& pars, const InstrParValues& values,
+                      const std::wstring& folder) {
+  return Register(SettingsSeparator, L"RegisterSettings()", address, pars, values, folder);
 }
 
 }  // namespace PardeloStravon

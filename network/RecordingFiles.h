@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 
+#include "foundation/Frames.h"
 #include "foundation/VUC.h"
 
 namespace PardeloStravon {
@@ -24,5 +25,14 @@ std::string RecordLine(const std::string& separator, const VUC& frame, std::time
 // Appends the line and CR LF with one open-append-close, creating the file
 // when missing; whether the whole line reached the file.
 bool AppendRecordLine(const std::wstring& path, const std::string& line);
+
+// Append one readings (settings) record of the values, encoded with the
+// parameter list the exchange used, to the instrument's file in the folder.
+// Values that do not fit the list throw before the file is touched. A line
+// that cannot be written is logged and answered false.
+bool RegisterReadings(int address, const InstrPars& pars, const InstrParValues& values,
+                      const std::wstring& folder);
+bool RegisterSettings(int address, const InstrPars& pars, const InstrParValues& values,
+                      const std::wstring& folder);
 
 }  // namespace PardeloStravon

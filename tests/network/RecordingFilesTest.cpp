@@ -4,8 +4,13 @@
 #include <ctime>
 #include <filesystem>
 
+#include "foundation/Clock.h"
+#include "foundation/InstrTable.h"
+#include "foundation/LogChannel.h"
 #include "foundation/TextConv.h"
 #include "network/RecordingFiles.h"
+#include "tests/foundation/CatalogueFixture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 
 using namespace PardeloStravon;
@@ -64,4 +69,63 @@ TEST_F(RecordingFilesTest, AppendRecordLine_WhereNoFileCanBe_FailsAndKeepsOtherF
   EXPECT_FALSE(AppendRecordLine(MasterLogPath(dir.Wide(), 2), "lost"));
   EXPECT_FALSE(AppendRecordLine(MasterLogPath(dir.Wide() + L"/missing", 2), "lost"));
   EXPECT_EQ(ReadFileBytes(dir.File("QZ_Master_Log_0001.txt")), "kept\r\n");
+}
+
+namespace {
+
+class RegisterTest : public RecordingFilesTest {
+ protected:
+  void SetUp() override {
+    RecordingFilesTest::SetUp();
+    static bool loaded = false;
+    if (!loaded) TestSupport::LoadShippedCatalogue();
+    loaded = true;
+    const InstrPars all = InstrByCode(L"TC100").Pars();
+    readable_ = ReadablePars(all);
+    settable_ = SettablePars(all);
+  }
+
+  // Values whose frame has a different byte at every place.
+  static InstrParValues ValuesOf(const InstrPars& pars) {
+    VUC frame(FrameLength(pars));
+    for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<unsigned char>(i * 7 + 1);
+    return FromVUC(pars, frame);
+  }
+
+  TestClock clock_{1234567890};
+  TempDir dir_;
+  InstrPars readable_;
+  InstrPars settable_;
+};
+
+}  // namespace
+
+TEST_F(RegisterTest, ReadingsAndSettingsOfOneSecond_AreBothAppendedWithTheirSeparators) {
+  const InstrParValues readings = ValuesOf(readable_);
+  const InstrParValues settings = ValuesOf(settable_);
+  ASSERT_TRUE(RegisterReadings(5, readable_, readings, dir_.Wide()));
+  ASSERT_TRUE(RegisterSettings(5, settable_, settings, dir_.Wide()));
+  clock_.Advance(300);
+  ASSERT_TRUE(RegisterReadings(5, readable_, readings, dir_.Wide()));
+
+  EXPECT_EQ(ReadFileBytes(dir_.File("QZ_Master_Log_0005.txt")),
+            RecordLine(" : ", ToVUC(readable_, readings), 1234567890) + "\r\n" +
+                RecordLine(" ; ", ToVUC(settable_, settings), 1234567890) + "\r\n" +
+                RecordLine(" : ", ToVUC(readable_, readings), 1234568190) + "\r\n");
+}
+
+TEST_F(RegisterTest, ValuesThatDoNotFitTheList_ThrowBeforeTheFileIsTouched) {
+  EXPECT_ANY_THROW(RegisterReadings(5, readable_, DefaultValues(settable_), dir_.Wide()));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("QZ_Master_Log_0005.txt")));
+}
+
+TEST_F(RegisterTest, RecordThatCannotBeWritten_IsLoggedAndAnsweredFalse) {
+  std::filesystem::create_directory(dir_.File("QZ_Master_Log_0005.txt"));
+  TestSupport::LogCapture errors(ErrorLog);
+  EXPECT_FALSE(RegisterReadings(5, readable_, DefaultValues(readable_), dir_.Wide()));
+  EXPECT_FALSE(RegisterSettings(5, settable_, DefaultValues(settable_), dir_.Wide()));
+  EXPECT_NE(errors.Text().find(L"Error in RegisterReadings(): the record of instrument nr. 5 could "
+                               L"not be written"),
+            std::wstring::npos);
+  EXPECT_NE(errors.Text().find(L"Error in RegisterSettings()"), std::wstring::npos);
 }
