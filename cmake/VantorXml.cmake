@@ -1,0 +1,16 @@
+# The table files in XML/ travel with every program: vantor_ship_xml(target)
+# copies the folder next to the target's executable whenever a file in it
+# changes. Programs, test binaries and benchmarks all call it.
+set(VANTOR_XML_DIR ${CMAKE_SOURCE_DIR}/XML)
+file(GLOB VANTOR_XML_FILES CONFIGURE_DEPENDS ${VANTOR_XML_DIR}/*)
+
+function(vantor_ship_xml target)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_xml.stamp)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VANTOR_XML_DIR} $<TARGET_FILE_DIR:${target}>/XML
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${VANTOR_XML_FILES}
+    COMMENT "Copying the table files next to ${target}")
+  add_custom_target(${target}_xml DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_xml)
+endfunction()
