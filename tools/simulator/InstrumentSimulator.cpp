@@ -326,6 +326,22 @@ InstrumentSimulator::~InstrumentSimulator() {
 
 std::string InstrumentSimulator::DevicePath() const { return impl_->path; }
 
+void InstrumentSimulator::SetInstrument(int address, const PardeloStravon::InstrPars& pars,
+                                        const PardeloStravon::InstrParValues& values) {
+  using namespace PardeloStravon;
+  const VUC readings = ToVUC(ReadablePars(pars), ReadableValues(pars, values));
+  const VUC settings = ToVUC(SettablePars(pars), SettableValues(pars, values));
+  std::lock_guard<std::mutex> lock(impl_->m);
+  impl_->instruments[address].readings = readings;
+  impl_->instruments[address].settings = settings;
+}
+
+PardeloStravon::InstrParValues InstrumentSimulator::SettingsValues(
+    int address, const PardeloStravon::InstrPars& pars) const {
+  const PardeloStravon::InstrPars settable = PardeloStravon::SettablePars(pars);
+  return PardeloStravon::FromVUC(settable, SettingsFrame(address));
+}
+
 void InstrumentSimulator::SetReadingsFrame(int address, const VUC& frame) {
   std::lock_guard<std::mutex> lock(impl_->m);
   impl_->instruments[address].readings = frame;
