@@ -17,8 +17,8 @@ namespace NetworkTest {
 // within them.
 inline SerComm::LineTimings FastTimings() {
   SerComm::LineTimings t;
-  t.port = {100, 1, 150, 1, 500};
-  t.colonDeadline = 300;
+  t.port = {150, 1, 250, 1, 500};
+  t.colonDeadline = 500;
   t.blockPause = 1;
   return t;
 }
