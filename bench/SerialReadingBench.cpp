@@ -40,7 +40,8 @@ struct LineBudget {
 LineBudget Budget(unsigned frameBytes, double charsPerSecond) {
   const SerComm::LineTimings t;
   double chars = 0;
-  double fixed = t.port.readTotalMultiplier + t.port.readTotalConstant;  // discarded read at opening
+  double fixed =
+      t.port.readTotalMultiplier + t.port.readTotalConstant;  // discarded read at opening
   for (unsigned offset = 0; offset < frameBytes; offset += SerComm::MaxBlockSize) {
     const unsigned n = std::min<unsigned>(SerComm::MaxBlockSize, frameBytes - offset);
     chars += 15 + 11 + 2 * (n + 1);  // request, answer
@@ -71,7 +72,8 @@ void BM_ReceiveReadings_60Bytes_9600Baud(benchmark::State& state) {
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     if (!ReceiveReadings(5, readable, got, nullptr)) state.SkipWithError("the reading failed");
-    totalMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    totalMs +=
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   }
   SerComm::SerialPort().SetPort(previous);
 
@@ -82,7 +84,10 @@ void BM_ReceiveReadings_60Bytes_9600Baud(benchmark::State& state) {
   state.counters["fixed_waits_ms"] = budget.fixedMs;
   state.counters["own_ms"] = readingMs - budget.lineMs - budget.fixedMs;
 }
-BENCHMARK(BM_ReceiveReadings_60Bytes_9600Baud)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_ReceiveReadings_60Bytes_9600Baud)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
 
 }  // namespace
 

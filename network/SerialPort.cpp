@@ -133,7 +133,8 @@ PortHandle OpenPort(CommSetWithHandle& port, const SerialLogSink* sink) {
 
 bool ClosePort(PortHandle h, const SerialLogSink* sink) {
   if (!Valid(h)) {
-    WriteToSink(sink, atError, L" Handle closure run with an invalid handle: no action performed.\n");
+    WriteToSink(sink, atError,
+                L" Handle closure run with an invalid handle: no action performed.\n");
     return true;
   }
   // Released before anything is reported, so that a sink that throws cannot
@@ -143,8 +144,9 @@ bool ClosePort(PortHandle h, const SerialLogSink* sink) {
   const bool closed = Platform::CloseSerial(h);
   const int closeError = Platform::SerialLastError();
   WriteToSink(sink, atProgress, L" Handle closure: going to cancel IO ... ");
-  WriteToSink(sink, atProgress,
-              cancelled ? L"cancel IO ok " : L"cancel IO ko with error nr " + ToWStr(cancelError) + L" ");
+  WriteToSink(
+      sink, atProgress,
+      cancelled ? L"cancel IO ok " : L"cancel IO ko with error nr " + ToWStr(cancelError) + L" ");
   WriteToSink(sink, atProgress, L"going to close handle ... ");
   WriteToSink(sink, atProgress,
               closed ? L"handle closure ok.\n"

@@ -75,17 +75,21 @@ TEST_F(InstrumentOperationsTest, Settings_SentAndReceivedBack_AreTheValuesGiven)
   const InstrParValues wanted = SettableValues(pars_, held_);
   ASSERT_TRUE(SendSettings(5, settable_, wanted, rec_.Sink()));
   EXPECT_EQ(Texts(settable_, sim_.SettingsValues(5, pars_)), Texts(settable_, wanted));
-  EXPECT_TRUE(EndsWith(rec_.Texts().front().second, L" Going to send settings for instrument nr. 5 ...\n"));
+  EXPECT_TRUE(
+      EndsWith(rec_.Texts().front().second, L" Going to send settings for instrument nr. 5 ...\n"));
   EXPECT_EQ(rec_.Texts().back().first, atProgress);
-  EXPECT_TRUE(EndsWith(rec_.Texts().back().second, L" Setting sending for instrument nr. 5 completed ok\n"));
+  EXPECT_TRUE(EndsWith(rec_.Texts().back().second,
+                       L" Setting sending for instrument nr. 5 completed ok\n"));
 
   rec_.Clear();
   InstrParValues got = DefaultValues(settable_);
   ASSERT_TRUE(ReceiveSettings(5, settable_, got, rec_.Sink()));
   EXPECT_EQ(Texts(settable_, got), Texts(settable_, wanted));
-  EXPECT_TRUE(EndsWith(rec_.Texts().front().second, L" Going to receive settings for instrument nr. 5 ...\n"));
+  EXPECT_TRUE(EndsWith(rec_.Texts().front().second,
+                       L" Going to receive settings for instrument nr. 5 ...\n"));
   EXPECT_EQ(rec_.Texts().back().first, atProgress);
-  EXPECT_TRUE(EndsWith(rec_.Texts().back().second, L" Setting reception for instrument nr. 5 completed ok\n"));
+  EXPECT_TRUE(EndsWith(rec_.Texts().back().second,
+                       L" Setting reception for instrument nr. 5 completed ok\n"));
 }
 
 TEST_F(InstrumentOperationsTest, SilentInstrument_FailsEveryOperationAndLeavesTheValues) {

@@ -29,7 +29,8 @@ struct Placed {
 };
 
 int Usage(const std::string& why) {
-  std::fprintf(stderr, "instrument-simulator: %s\nusage: instrument-simulator [--paced] ADDRESS:TYPE ...\n",
+  std::fprintf(stderr,
+               "instrument-simulator: %s\nusage: instrument-simulator [--paced] ADDRESS:TYPE ...\n",
                why.c_str());
   return 2;
 }
@@ -38,7 +39,8 @@ bool ParsePlaced(const std::string& arg, Placed& placed) {
   const auto colon = arg.find(':');
   if (colon == std::string::npos || colon == 0 || colon + 1 == arg.size()) return false;
   const std::string address = arg.substr(0, colon);
-  if (address.size() > 5 || address.find_first_not_of("0123456789") != std::string::npos) return false;
+  if (address.size() > 5 || address.find_first_not_of("0123456789") != std::string::npos)
+    return false;
   placed.address = std::stoi(address);
   placed.type = FromUtf8(arg.substr(colon + 1));
   return placed.address + SerComm::AddressOffset <= 0xFFFF;
