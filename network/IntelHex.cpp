@@ -54,10 +54,14 @@ class Reader {
 
 const char* BadHexRec::what() const noexcept {
   switch (reason_) {
-    case 1: return "In IntelHex::Record: bad byte count";
-    case 2: return "In IntelHex::Record: address out of range";
-    case 3: return "In IntelHex::Record: type out of range";
-    default: return "In IntelHex::Record: bad record";
+    case 1:
+      return "In IntelHex::Record: bad byte count";
+    case 2:
+      return "In IntelHex::Record: address out of range";
+    case 3:
+      return "In IntelHex::Record: type out of range";
+    default:
+      return "In IntelHex::Record: bad record";
   }
 }
 

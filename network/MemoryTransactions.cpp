@@ -36,7 +36,8 @@ void ReportToSinkAndActivity(const SerialLogSink* sink, const std::wstring& text
 bool FitsBlockIndex(std::size_t frameSize, int blockSize, const SerialLogSink* sink) {
   const std::size_t blocks = (frameSize + blockSize - 1) / blockSize;
   if (blocks <= static_cast<std::size_t>(MaxBlocks)) return true;
-  ReportToSinkAndActivity(sink, TimeStamp() + L" Frame of " + ToWStr(static_cast<long long>(frameSize)) +
+  ReportToSinkAndActivity(sink, TimeStamp() + L" Frame of " +
+                                    ToWStr(static_cast<long long>(frameSize)) +
                                     L" bytes needs more than 256 blocks: transaction refused.\n");
   return false;
 }

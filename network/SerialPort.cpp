@@ -11,7 +11,26 @@ namespace {
 
 bool Valid(PortHandle h) { return h != nullptr && h != Platform::InvalidSerialHandle; }
 
-std::wstring ErrorNumber() { return ToWStr(Platform::SerialLastError()); }
+// Closes the handle unless released, so that a sink that throws while the
+// opening is reported cannot leave the device held for good.
+class HandleOwner {
+ public:
+  explicit HandleOwner(PortHandle h) : h_(h) {}
+  ~HandleOwner() {
+    if (h_) Platform::CloseSerial(h_);
+  }
+  HandleOwner(const HandleOwner&) = delete;
+  HandleOwner& operator=(const HandleOwner&) = delete;
+  PortHandle Release() {
+    PortHandle h = h_;
+    h_ = nullptr;
+    return h;
+  }
+  PortHandle Get() const { return h_; }
+
+ private:
+  PortHandle h_;
+};
 
 }  // namespace
 
@@ -29,10 +48,7 @@ bool CommSetSimple::Open(const SerialLogSink* sink) {
   return handle_ != nullptr;
 }
 
-void CommSetSimple::Close(const SerialLogSink* sink) {
-  ClosePort(handle_, sink);
-  handle_ = nullptr;
-}
+void CommSetSimple::Close(const SerialLogSink* sink) { ClosePort(ExchangeHandle(nullptr), sink); }
 
 bool CommSetSimple::Purge(const SerialLogSink* sink) {
   if (!Valid(handle_)) {
@@ -62,13 +78,15 @@ PortHandle OpenPort(CommSetWithHandle& port, const SerialLogSink* sink) {
                 L" Trying to open an already open handle! Going to close it before proceeding.\n");
     port.Close(sink);
   }
-  PortHandle h = Platform::OpenSerial(port.Port(), port.Access(), port.Share());
-  if (h == Platform::InvalidSerialHandle) {
+  const PortHandle opened = Platform::OpenSerial(port.Port(), port.Access(), port.Share());
+  if (opened == Platform::InvalidSerialHandle) {
     WriteToSink(sink, atError,
                 L" Impossible to get a valid communication handle during channell opening! "
                 L"Trasmission aborted!\n");
     return nullptr;
   }
+  HandleOwner owner(opened);
+  const PortHandle h = owner.Get();
   WriteToSink(sink, atProgress,
               L" Obtained a valid communication handle during channell opening ... ");
   Platform::SerialState state;
@@ -76,7 +94,7 @@ PortHandle OpenPort(CommSetWithHandle& port, const SerialLogSink* sink) {
     WriteToSink(sink, atError,
                 L"Impossible to get the communication status after a valid handle has been get! "
                 L"Trasmission aborted!\n");
-    ClosePort(h, sink);
+    ClosePort(owner.Release(), sink);
     return nullptr;
   }
   WriteToSink(sink, atProgress, L"communication status get ok ... ");
@@ -92,14 +110,14 @@ PortHandle OpenPort(CommSetWithHandle& port, const SerialLogSink* sink) {
   if (!Platform::SetSerialState(h, state)) {
     WriteToSink(sink, atError,
                 L"Impossible to set the communication status nr. 1! Trasmission aborted!\n");
-    ClosePort(h, sink);
+    ClosePort(owner.Release(), sink);
     return nullptr;
   }
   WriteToSink(sink, atProgress, L"communication status set nr. 1 ok ... ");
   if (!Platform::SetSerialTimeouts(h, CurrentLineTimings().port)) {
     WriteToSink(sink, atError,
                 L"Impossible to set the communication status nr. 2! Trasmission aborted!\n");
-    ClosePort(h, sink);
+    ClosePort(owner.Release(), sink);
     return nullptr;
   }
   WriteToSink(sink, atProgress,
@@ -110,24 +128,29 @@ PortHandle OpenPort(CommSetWithHandle& port, const SerialLogSink* sink) {
   unsigned char scratch = 0;
   std::size_t got = 0;
   Platform::ReadSerial(h, &scratch, 1, got);
-  return h;
+  return owner.Release();
 }
 
 bool ClosePort(PortHandle h, const SerialLogSink* sink) {
   if (!Valid(h)) {
-    WriteToSink(sink, atError, L" Handle closure run with an invalid handle: no action performed.\n");
+    WriteToSink(sink, atError,
+                L" Handle closure run with an invalid handle: no action performed.\n");
     return true;
   }
+  // Released before anything is reported, so that a sink that throws cannot
+  // leave the device held.
+  const bool cancelled = Platform::CancelSerialIo(h);
+  const int cancelError = Platform::SerialLastError();
+  const bool closed = Platform::CloseSerial(h);
+  const int closeError = Platform::SerialLastError();
   WriteToSink(sink, atProgress, L" Handle closure: going to cancel IO ... ");
-  if (Platform::CancelSerialIo(h))
-    WriteToSink(sink, atProgress, L"cancel IO ok ");
-  else
-    WriteToSink(sink, atProgress, L"cancel IO ko with error nr " + ErrorNumber() + L" ");
+  WriteToSink(
+      sink, atProgress,
+      cancelled ? L"cancel IO ok " : L"cancel IO ko with error nr " + ToWStr(cancelError) + L" ");
   WriteToSink(sink, atProgress, L"going to close handle ... ");
-  if (Platform::CloseSerial(h))
-    WriteToSink(sink, atProgress, L"handle closure ok.\n");
-  else
-    WriteToSink(sink, atProgress, L"handle closure ko with error nr " + ErrorNumber() + L".\n");
+  WriteToSink(sink, atProgress,
+              closed ? L"handle closure ok.\n"
+                     : L"handle closure ko with error nr " + ToWStr(closeError) + L".\n");
   return true;
 }
 

@@ -43,9 +43,9 @@ struct BaudCode {
 };
 
 constexpr BaudCode baudCodes[] = {
-    {110, B110},       {300, B300},       {600, B600},       {1200, B1200},
-    {2400, B2400},     {4800, B4800},     {9600, B9600},     {19200, B19200},
-    {38400, B38400},   {57600, B57600},   {115200, B115200}, {230400, B230400},
+    {110, B110},     {300, B300},     {600, B600},       {1200, B1200},
+    {2400, B2400},   {4800, B4800},   {9600, B9600},     {19200, B19200},
+    {38400, B38400}, {57600, B57600}, {115200, B115200}, {230400, B230400},
 };
 
 std::optional<speed_t> SpeedCode(std::uint32_t baud) {
@@ -141,12 +141,20 @@ bool GetSerialState(SerialHandle h, SerialState& state) {
   if (tcgetattr(h->fd, &t) != 0) return Fail(errno);
   state.baudRate = BaudOf(cfgetospeed(&t));
   switch (t.c_cflag & CSIZE) {
-    case CS5: state.byteSize = 5; break;
-    case CS6: state.byteSize = 6; break;
-    case CS7: state.byteSize = 7; break;
-    default: state.byteSize = 8; break;
+    case CS5:
+      state.byteSize = 5;
+      break;
+    case CS6:
+      state.byteSize = 6;
+      break;
+    case CS7:
+      state.byteSize = 7;
+      break;
+    default:
+      state.byteSize = 8;
+      break;
   }
-  state.parity = !(t.c_cflag & PARENB) ? SerialNoParity
+  state.parity = !(t.c_cflag & PARENB)  ? SerialNoParity
                  : (t.c_cflag & PARODD) ? SerialOddParity
                                         : SerialEvenParity;
   state.stopBits = (t.c_cflag & CSTOPB) ? SerialTwoStopBits : SerialOneStopBit;
@@ -167,11 +175,20 @@ bool SetSerialState(SerialHandle h, const SerialState& state) {
   if (!speed) return Fail(EINVAL);
   tcflag_t size = 0;
   switch (state.byteSize) {
-    case 5: size = CS5; break;
-    case 6: size = CS6; break;
-    case 7: size = CS7; break;
-    case 8: size = CS8; break;
-    default: return Fail(EINVAL);
+    case 5:
+      size = CS5;
+      break;
+    case 6:
+      size = CS6;
+      break;
+    case 7:
+      size = CS7;
+      break;
+    case 8:
+      size = CS8;
+      break;
+    default:
+      return Fail(EINVAL);
   }
   termios t{};
   if (tcgetattr(h->fd, &t) != 0) return Fail(errno);

@@ -60,8 +60,9 @@ struct SerialTimeouts {
 // path already. Any other name stays as it is.
 std::string SerialDevicePath(const std::string& portName);
 
-// With share mode 0 the device is held for this program alone: a second
-// opener, in this or another process and even as root, is refused.
+// With share mode 0 the device is held for this program alone: the
+// terminal's exclusive mode refuses other openers, and an advisory lock
+// refuses a second monitor even when it runs as root.
 SerialHandle OpenSerial(const std::string& portName, std::uint32_t access, std::uint32_t share);
 bool GetSerialState(SerialHandle h, SerialState& state);
 // The line is made raw (no echo, no translation); then the settings apply.

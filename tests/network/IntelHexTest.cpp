@@ -32,7 +32,7 @@ TEST(IntelHexRecord, FieldsOutOfRange_RaiseTheirReason) {
     std::size_t dataBytes;
     int reason;
   } cases[] = {
-      {17, 0, 0, 17, 1}, {2, 0, 0, 3, 1}, {2, 0xFFFF, 0, 2, 2}, {0, -1, 0, 0, 2},
+      {17, 0, 0, 17, 1},     {2, 0, 0, 3, 1},   {2, 0xFFFF, 0, 2, 2}, {0, -1, 0, 0, 2},
       {0, 0x10000, 0, 0, 2}, {0, 0, 256, 0, 3}, {0, 0, -1, 0, 3},
   };
   for (const auto& c : cases) {
@@ -62,16 +62,20 @@ TEST(IntelHexParse, WellFormedText_GivesTheRecordWithBlanksLeftOut) {
 TEST(IntelHexParse, DamagedText_GivesAnInvalidRecord) {
   const std::string cut = ":02180584000F";
   const char* texts[] = {
-      ":02180584000F4e",  // lower-case digit
-      ":02180584000F4F",  // wrong checksum
+      ":02180584000F4e",                              // lower-case digit
+      ":02180584000F4F",                              // wrong checksum
       ":111805840000000000000000000000000000000000",  // 17 bytes
-      "02180584000F4E",   // no colon
+      "02180584000F4E",                               // no colon
       "",
-      ":0218058400",      // cut short
-      ":0218\0" "0584000F4E",
+      ":0218058400",  // cut short
+      ":0218\0"
+      "0584000F4E",
   };
   for (const char* t : texts) EXPECT_FALSE(ParseRecord(t).IsValid()) << t;
-  EXPECT_FALSE(ParseRecord(std::string(":02\0" "180584000F4E", 15)).IsValid());
+  EXPECT_FALSE(ParseRecord(std::string(":02\0"
+                                       "180584000F4E",
+                                       15))
+                   .IsValid());
   EXPECT_FALSE(ParseRecord(cut).IsValid());
 }
 

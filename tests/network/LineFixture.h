@@ -17,8 +17,8 @@ namespace NetworkTest {
 // within them.
 inline SerComm::LineTimings FastTimings() {
   SerComm::LineTimings t;
-  t.port = {100, 1, 150, 1, 500};
-  t.colonDeadline = 300;
+  t.port = {150, 1, 250, 1, 500};
+  t.colonDeadline = 500;
   t.blockPause = 1;
   return t;
 }
@@ -27,7 +27,8 @@ typedef std::pair<SerComm::ActionType, std::wstring> SinkText;
 
 class SinkRecorder {
  public:
-  SinkRecorder() : sink_([this](SerComm::ActionType k, std::wstring t) { texts_.emplace_back(k, t); }) {}
+  SinkRecorder()
+      : sink_([this](SerComm::ActionType k, std::wstring t) { texts_.emplace_back(k, t); }) {}
   const SerComm::SerialLogSink* Sink() const { return &sink_; }
   const std::vector<SinkText>& Texts() const { return texts_; }
   void Clear() { texts_.clear(); }
@@ -58,7 +59,9 @@ class LineFixture : public ::testing::Test {
  protected:
   explicit LineFixture(const Simulator::Options& options = Simulator::Options(),
                        const SerComm::LineTimings& timings = FastTimings())
-      : sim_(options), timings_(timings), previousPort_(SerComm::SerialPort().SetPort(sim_.DevicePath())) {}
+      : sim_(options),
+        timings_(timings),
+        previousPort_(SerComm::SerialPort().SetPort(sim_.DevicePath())) {}
   ~LineFixture() override { SerComm::SerialPort().SetPort(previousPort_); }
 
   Simulator::InstrumentSimulator sim_;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "foundation/LogChannel.h"
+#include "foundation/TextConv.h"
 #include "network/LineExchange.h"
 #include "network/MemoryTransactions.h"
 #include "network/Parity.h"
-#include "foundation/TextConv.h"
 #include "tests/network/LineFixture.h"
 #include "tests/support/LogCapture.h"
 
@@ -93,8 +93,8 @@ TEST_F(MemoryTransactionsTest, NoAnswerWithinAnAttempt_IsAskedThreeTimesThenFail
 }
 
 TEST_F(MemoryTransactionsTest, UnusableAnswer_FailsTheReadAtOnceWithoutRetry) {
-  const Fault faults[] = {Fault::wrongBlockIndex, Fault::wrongType,   Fault::wrongCount,
-                          Fault::badChecksum,     Fault::badParity,   Fault::shortAnswer};
+  const Fault faults[] = {Fault::wrongBlockIndex, Fault::wrongType, Fault::wrongCount,
+                          Fault::badChecksum,     Fault::badParity, Fault::shortAnswer};
   for (const Fault f : faults) {
     sim_.ResetCounters();
     sim_.ClearFaults();
@@ -171,10 +171,10 @@ TEST_F(MemoryTransactionsTest, SettingsWrite_SendsEveryBlockThenTheEndRecord) {
   block0.insert(block0.end(), settings.begin(), settings.begin() + 15);
   VUC block1{1};
   block1.insert(block1.end(), settings.begin() + 15, settings.end());
-  EXPECT_EQ(sim_.RequestTexts(),
-            (std::vector<std::string>{IntelHex::Record(16, 6149, 129, block0).Text(),
-                                      IntelHex::Record(6, 6149, 129, block1).Text(),
-                                      ":0018058261"}));
+  EXPECT_EQ(
+      sim_.RequestTexts(),
+      (std::vector<std::string>{IntelHex::Record(16, 6149, 129, block0).Text(),
+                                IntelHex::Record(6, 6149, 129, block1).Text(), ":0018058261"}));
   EXPECT_EQ(sim_.SettingsFrame(5), settings);
   EXPECT_EQ(sim_.CompletedWrites(5), 1);
   EXPECT_EQ(rec_.Count(atProgress, L":0018058261 ack ok!\n"), 1);
@@ -193,7 +193,8 @@ TEST_F(MemoryTransactionsTest, WrongEcho_IsRetriedSixTimesAndNoEndRecordFollows)
   block0.insert(block0.end(), settings.begin(), settings.begin() + 15);
   const std::wstring sent = PardeloStravon::ToWide(IntelHex::Record(16, 6149, 129, block0).Text());
   block0.back() ^= 1;
-  const std::wstring echoed = PardeloStravon::ToWide(IntelHex::Record(16, 6149, 129, block0).Text());
+  const std::wstring echoed =
+      PardeloStravon::ToWide(IntelHex::Record(16, 6149, 129, block0).Text());
   for (int i = 1; i <= 6; ++i) {
     const std::wstring text = L" " + sent + L" wanted by PC " + echoed +
                               L" received by micro. Operation failed: retry nr. " +
@@ -256,8 +257,9 @@ TEST_F(MemoryTransactionsTest, PortThatDoesNotOpen_FailsEveryTransactionCleanly)
                                            L"during channell opening! Trasmission aborted!\n"}));
     EXPECT_EQ(t[1].first, atError);
     EXPECT_TRUE(t[1].second.ends_with(L" Impossible to open serial port.\n"));
-    EXPECT_EQ(t[2], (NetworkTest::SinkText{
-                        atError, L" Handle closure run with an invalid handle: no action performed.\n"}));
+    EXPECT_EQ(t[2],
+              (NetworkTest::SinkText{
+                  atError, L" Handle closure run with an invalid handle: no action performed.\n"}));
     EXPECT_NE(activity.Text().find(L" Impossible to open serial port.\n"), std::wstring::npos);
   }
   EXPECT_EQ(sim_.RawInput(), "");

@@ -23,6 +23,5 @@ TEST(Parity, ReceivedCharacters_LoseTheirParityBitOrBecomeNulWhenItIsWrong) {
 }
 
 TEST(Parity, EveryCharacter_SurvivesTheRoundTrip) {
-  for (int c = 0; c < 128; ++c)
-    EXPECT_EQ(CheckParity(AddParity(static_cast<unsigned char>(c))), c);
+  for (int c = 0; c < 128; ++c) EXPECT_EQ(CheckParity(AddParity(static_cast<unsigned char>(c))), c);
 }

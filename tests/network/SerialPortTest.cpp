@@ -121,3 +121,26 @@ TEST(SerialLogSink, EmptySinkRaises_NullPointerReportsNothing) {
   EXPECT_THROW(WriteToSink(&empty, atError, L"x"), boost::bad_function_call);
   EXPECT_NO_THROW(WriteToSink(nullptr, atError, L"x"));
 }
+
+TEST_F(SerialPortTest, SinkThatThrows_NeverLeavesTheDeviceHeld) {
+  const struct {
+    const wchar_t* throwsAt;
+    bool whileOpening;
+  } cases[] = {{L"communication status get ok ... ", true}, {L"handle closure ok.\n", false}};
+  for (const auto& c : cases) {
+    const SerialLogSink throwing = [&](ActionType, std::wstring text) {
+      if (text == c.throwsAt) throw std::runtime_error("sink failed");
+    };
+    if (c.whileOpening) {
+      EXPECT_THROW(port_.Open(&throwing), std::runtime_error);
+    } else {
+      ASSERT_TRUE(port_.Open(nullptr));
+      EXPECT_THROW(port_.Close(&throwing), std::runtime_error);
+    }
+    EXPECT_FALSE(port_.IsOpen());
+    CommSetSimple other;
+    other.SetPort(sim_.DevicePath());
+    EXPECT_TRUE(other.Open(nullptr)) << c.whileOpening;
+    other.Close(nullptr);
+  }
+}

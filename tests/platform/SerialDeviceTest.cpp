@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -21,7 +20,8 @@ class PtyPair {
  public:
   PtyPair() {
     char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) throw std::runtime_error("openpty");
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
+      throw std::runtime_error("openpty");
     path_ = name;
   }
   ~PtyPair() {
@@ -81,11 +81,8 @@ TEST(SerialDevicePath, PortNamesMapToDevices) {
     const char* device;
   } cases[] = {
       {"COM7", "/dev/ttyUSB3"},  // the environment wins
-      {"COM1", "/dev/ttyS0"},
-      {"COM12", "/dev/ttyS11"},
-      {"/dev/pts/4", "/dev/pts/4"},
-      {"COM0", "COM0"},
-      {"COMX", "COMX"},
+      {"COM1", "/dev/ttyS0"},   {"COM12", "/dev/ttyS11"}, {"/dev/pts/4", "/dev/pts/4"},
+      {"COM0", "COM0"},         {"COMX", "COMX"},
   };
   for (const auto& c : cases) EXPECT_EQ(SerialDevicePath(c.port), c.device) << c.port;
   unsetenv("COM7");

@@ -57,13 +57,16 @@ int HexDigit(char c) {
 }
 
 // The answer with a fault applied to its fields, as text without parity.
-std::string AnswerText(const Record& answer, std::optional<Fault> fault, const std::string& garbage) {
+std::string AnswerText(const Record& answer, std::optional<Fault> fault,
+                       const std::string& garbage) {
   int type = answer.Type();
   int address = answer.Address();
   VUC data = answer.Data();
   if (fault) {
     switch (*fault) {
-      case Fault::otherAddress: address = (address + 1) & 0xFFFF; break;
+      case Fault::otherAddress:
+        address = (address + 1) & 0xFFFF;
+        break;
       case Fault::wrongBlockIndex:
         if (!data.empty()) ++data[0];
         break;
@@ -73,24 +76,37 @@ std::string AnswerText(const Record& answer, std::optional<Fault> fault, const s
                                                   : (type + 1) & 0xFF;
         break;
       case Fault::wrongCount:
-        if (!data.empty()) data.pop_back();
-        else data.push_back(0);
+        if (!data.empty())
+          data.pop_back();
+        else
+          data.push_back(0);
         break;
       case Fault::wrongEcho:
-        if (!data.empty()) data.back() ^= 0x01;
-        else address ^= 0x01;
+        if (!data.empty())
+          data.back() ^= 0x01;
+        else
+          address ^= 0x01;
         break;
-      default: break;
+      default:
+        break;
     }
   }
   const int count = static_cast<int>(data.size());
-  std::string text = Record(count, std::min(address, 0xFFFF - std::max(count - 1, 0)), type, data).Text();
+  std::string text =
+      Record(count, std::min(address, 0xFFFF - std::max(count - 1, 0)), type, data).Text();
   if (!fault) return text;
   switch (*fault) {
-    case Fault::badChecksum: text.back() = text.back() == '0' ? '1' : '0'; break;
-    case Fault::shortAnswer: text.resize(text.size() / 2); break;
-    case Fault::garbage: text = garbage; break;
-    default: break;
+    case Fault::badChecksum:
+      text.back() = text.back() == '0' ? '1' : '0';
+      break;
+    case Fault::shortAnswer:
+      text.resize(text.size() / 2);
+      break;
+    case Fault::garbage:
+      text = garbage;
+      break;
+    default:
+      break;
   }
   return text;
 }
@@ -156,7 +172,8 @@ void InstrumentSimulator::Impl::Serve() {
   for (;;) {
     int timeout = -1;
     if (!outbox.empty()) {
-      const auto left = std::chrono::ceil<std::chrono::milliseconds>(outbox.begin()->first - Steady::now());
+      const auto left =
+          std::chrono::ceil<std::chrono::milliseconds>(outbox.begin()->first - Steady::now());
       timeout = static_cast<int>(std::max<long long>(left.count(), 0));
     }
     pollfd fds[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
@@ -247,7 +264,8 @@ std::optional<Record> InstrumentSimulator::Impl::Respond(const Record& request) 
     case SerComm::cmdReadReadings:
     case SerComm::cmdReadSettings: {
       if (request.Count() != 2) return std::nullopt;
-      const VUC& frame = request.Type() == SerComm::cmdReadReadings ? instr.readings : instr.settings;
+      const VUC& frame =
+          request.Type() == SerComm::cmdReadReadings ? instr.readings : instr.settings;
       const std::size_t offset = BlockSize * data[0];
       const std::size_t n = data[1];
       if (n > BlockSize || offset + n > frame.size()) return std::nullopt;
@@ -268,8 +286,10 @@ std::optional<Record> InstrumentSimulator::Impl::Respond(const Record& request) 
       instr.written.clear();
       ++instr.completedWrites;
       return request;
-    case SerComm::cmdBroadcast: return request;
-    default: return std::nullopt;
+    case SerComm::cmdBroadcast:
+      return request;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -326,6 +346,22 @@ InstrumentSimulator::~InstrumentSimulator() {
 
 std::string InstrumentSimulator::DevicePath() const { return impl_->path; }
 
+void InstrumentSimulator::SetInstrument(int address, const PardeloStravon::InstrPars& pars,
+                                        const PardeloStravon::InstrParValues& values) {
+  using namespace PardeloStravon;
+  const VUC readings = ToVUC(ReadablePars(pars), ReadableValues(pars, values));
+  const VUC settings = ToVUC(SettablePars(pars), SettableValues(pars, values));
+  std::lock_guard<std::mutex> lock(impl_->m);
+  impl_->instruments[address].readings = readings;
+  impl_->instruments[address].settings = settings;
+}
+
+PardeloStravon::InstrParValues InstrumentSimulator::SettingsValues(
+    int address, const PardeloStravon::InstrPars& pars) const {
+  const PardeloStravon::InstrPars settable = PardeloStravon::SettablePars(pars);
+  return PardeloStravon::FromVUC(settable, SettingsFrame(address));
+}
+
 void InstrumentSimulator::SetReadingsFrame(int address, const VUC& frame) {
   std::lock_guard<std::mutex> lock(impl_->m);
   impl_->instruments[address].readings = frame;
@@ -372,8 +408,8 @@ void InstrumentSimulator::ClearFaults() {
 
 int InstrumentSimulator::Requests(int address, int command) const {
   std::lock_guard<std::mutex> lock(impl_->m);
-  return static_cast<int>(std::count_if(
-      impl_->received.begin(), impl_->received.end(), [&](const Received& r) {
+  return static_cast<int>(
+      std::count_if(impl_->received.begin(), impl_->received.end(), [&](const Received& r) {
         return (address == anyAddress || r.address == address) &&
                (command == anyCommand || r.type == command);
       }));

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/Frames.h"
 #include "foundation/ImmPtr.h"
 #include "foundation/VUC.h"
 
@@ -68,6 +69,17 @@ class InstrumentSimulator {
 
   // The serial device to open.
   std::string DevicePath() const;
+
+  // An instrument of the catalogue's type with parameter list `pars` (the
+  // type's whole list) holding `values`, one per parameter of that list:
+  // its readings frame holds the readable values, its settings frame the
+  // settable ones.
+  void SetInstrument(int address, const PardeloStravon::InstrPars& pars,
+                     const PardeloStravon::InstrParValues& values);
+  // The settings the instrument holds, decoded with the settable parameters
+  // of `pars`; std::range_error when the frame does not fit them.
+  PardeloStravon::InstrParValues SettingsValues(int address,
+                                                const PardeloStravon::InstrPars& pars) const;
 
   // Raw frames. Setting either frame puts an instrument at the address.
   void SetReadingsFrame(int address, const PardeloStravon::VUC& frame);
