@@ -1,6 +1,8 @@
 #pragma once
 // A document folder whose "alarm.bat" appends one line per run to
 // "alarm-calls.txt": the argument count, then each argument after a '|'.
+// Each line is one write, so scripts running side by side never mix their
+// lines; their order is the order in which they ran.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -18,8 +20,8 @@ class AlarmScriptFolder {
  public:
   AlarmScriptFolder() {
     TestSupport::WriteFileBytes(dir_.File("alarm.bat"),
-                                "{ printf '%s' \"$#\"; for a in \"$@\"; do printf '|%s' \"$a\"; done;"
-                                " printf '\\n'; } >> \"$(dirname \"$0\")/alarm-calls.txt\"\n");
+                                "line=\"$#\"; for a in \"$@\"; do line=\"$line|$a\"; done\n"
+                                "printf '%s\\n' \"$line\" >> \"$(dirname \"$0\")/alarm-calls.txt\"\n");
   }
 
   const TestSupport::TempDir& Dir() const { return dir_; }

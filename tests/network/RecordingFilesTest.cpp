@@ -9,7 +9,7 @@
 #include "foundation/LogChannel.h"
 #include "foundation/TextConv.h"
 #include "network/RecordingFiles.h"
-#include "tests/foundation/CatalogueFixture.h"
+#include "tests/network/TestCatalogue.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 
@@ -77,9 +77,7 @@ class RegisterTest : public RecordingFilesTest {
  protected:
   void SetUp() override {
     RecordingFilesTest::SetUp();
-    static bool loaded = false;
-    if (!loaded) TestSupport::LoadShippedCatalogue();
-    loaded = true;
+    TestSupport::LoadNetworkTestCatalogue();
     const InstrPars all = InstrByCode(L"TC100").Pars();
     readable_ = ReadablePars(all);
     settable_ = SettablePars(all);
