@@ -13,7 +13,7 @@
 #include "foundation/ValueText.h"
 #include "network/Node.h"
 #include "network/SettingsFiles.h"
-#include "tests/foundation/CatalogueFixture.h"
+#include "tests/network/TestCatalogue.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 
@@ -41,7 +41,7 @@ class AnsweringUi : public SettingsFileUi {
 
 class SettingsFiles : public testing::Test {
  protected:
-  static void SetUpTestSuite() { TestSupport::LoadShippedCatalogue(); }
+  static void SetUpTestSuite() { TestSupport::LoadNetworkTestCatalogue(); }
 
   static InstrPars Settable(const Node& n) { return SettablePars(n.Type().Pars()); }
 
