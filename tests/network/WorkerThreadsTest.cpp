@@ -13,6 +13,7 @@
 #include <mutex>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -65,8 +66,8 @@ ThreadTimings FastThreadTimings() {
   t.watchPause = 100ms;
   t.tickPause = 200ms;
   t.resuscitatePause = 300ms;
-  t.heartbeatLimit = 3;
-  t.restartLimit = 3;
+  t.heartbeatLimit = 5;
+  t.restartLimit = 5;
   t.stopLimit = 3;
   t.closeWaitLimit = 5;
   t.closeWaitPause = 50ms;
@@ -272,6 +273,54 @@ TEST_F(NetworkRun, PeriodicReadingsArriveAndLandInTheRecordingFiles) {
     EXPECT_EQ(Links(a), std::vector<Node::InstrLink>{Node::yes_link});
   }
   EXPECT_EQ(errors_.Count(L"Error in"), 0) << ToUtf8(errors_.Text());
+}
+
+TEST_F(NetworkRun, QueuedJobsRunWhileThePeriodicWorkRests) {
+  AddInstrument(1, L"TC100");
+  NetOptRecord options = Net().Options();
+  options.rxEn_ = false;
+  Net().SetOptions(options);
+  Start();
+  std::atomic<int> jobsRun{0};
+  const SerialJob job = [&jobsRun] { ++jobsRun; };
+
+  // Reception off: the job runs, nothing is read, the tick goes on.
+  Net().PushJob(job);
+  ASSERT_TRUE(RunGuiUntil([&] { return jobsRun == 1 && Count(0, dsTick) > 1; }));
+  EXPECT_EQ(Count(1, dsRxOk) + Count(1, dsRgOk) + Count(1, dsRyOk) + Count(1, dsRhOk), 0);
+
+  // Reception on but the network paused: jobs still run, one per turn; no
+  // reading, no tick.
+  doc_.SetClosing(true);
+  Net().SetRxEnabled(true);
+  RunGuiFor(500ms);
+  const std::size_t mark = signals_.size();
+  Net().PushJob(job);
+  Net().PushJob(job);
+  ASSERT_TRUE(RunGuiUntil([&] { return jobsRun == 3; }));
+  RunGuiFor(500ms);
+  EXPECT_EQ(signals_.size(), mark);
+
+  // Resumed: the periodic work starts again.
+  doc_.SetClosing(false);
+  ASSERT_TRUE(RunGuiUntil([&] { return Count(1, dsRgOk, mark) > 0 && Count(0, dsTick, mark) > 0; }));
+}
+
+TEST_F(NetworkRun, ThrowingJobIsLoggedOnceAndTheExecutorGoesOn) {
+  AddInstrument(1, L"TC100");
+  Start();
+  std::atomic<int> thrown{0};
+  std::atomic<bool> nextRan{false};
+  Net().PushJob([&thrown] {
+    ++thrown;
+    throw std::runtime_error("job failed");
+  });
+  Net().PushJob([&nextRan] { nextRan = true; });
+  ASSERT_TRUE(RunGuiUntil([&] { return nextRan.load(); }));
+  const std::size_t mark = signals_.size();
+  ASSERT_TRUE(RunGuiUntil([&] { return Count(1, dsRgOk, mark) > 0; }));
+  EXPECT_EQ(thrown, 1);
+  EXPECT_EQ(errors_.Count(L" Error in SerialThread(LPVOID pParam)\n"), 1) << ToUtf8(errors_.Text());
 }
 
 TEST_F(NetworkRun, SilentInstrumentLosesItsLinkRunsTheAlarmScriptAndClearsIt) {
