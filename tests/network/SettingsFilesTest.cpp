@@ -162,6 +162,9 @@ TEST_F(SettingsFiles, RefusedLoadsShowTheEmptyBoxAndChangeNothing) {
   const std::string cut = good.substr(0, good.size() / 2);
   std::string unknownType = good;
   unknownType.replace(unknownType.find("TC100"), 5, "XX999");
+  std::string otherCount = good;
+  const std::string count = "<ul>" + std::to_string(Settable(n).size()) + "</ul>";
+  otherCount.replace(otherCount.find(count), count.size(), "<ul>3</ul>");
   const Node other(L"TH200");
   ui_.answer = PathOf("other.qzis");
   SaveSettings(other, 5, SampleValues(other, 1), ui_);
@@ -174,6 +177,8 @@ TEST_F(SettingsFiles, RefusedLoadsShowTheEmptyBoxAndChangeNothing) {
       {"missing file", nullptr, false, L"! what= impossible to open the input stream"},
       {"cut short", cut.c_str(), false, L"in the settings file "},
       {"another instrument type", otherType.c_str(), false, nullptr},
+      {"another number of settable parameters", otherCount.c_str(), false,
+       L"Assertion failed: size==set_.size()\n"},
       {"unknown instrument code", unknownType.c_str(), false,
        L"Error in bool QZ::LoadSettings(Node& n,int add,InstrParValues& set)!\n"},
   };
