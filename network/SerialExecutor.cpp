@@ -91,7 +91,8 @@ bool SerialExecutor::Act(const std::function<void()>& act) {
 }
 
 bool SerialExecutor::Pause(std::chrono::milliseconds time) {
-  return context_.stop.Pause(time, [this](bool stopRequested) { return stopRequested || IsRetired(); });
+  return context_.stop.Pause(time,
+                             [this](bool stopRequested) { return stopRequested || IsRetired(); });
 }
 
 void SerialExecutor::Run() {
@@ -141,8 +142,7 @@ void SerialThread(SerialExecutor& self) {
       AskPressureBroadcast(net, sink);
       if (self.IsRetired()) return;
       if (SerialPauseCheck(restart, net, doc, self)) continue;
-      const bool worked =
-          PeriodicStep(net, GetDocDirectory(doc), restart, self.Poster(), sink);
+      const bool worked = PeriodicStep(net, GetDocDirectory(doc), restart, self.Poster(), sink);
       self.Act([&] { net.SetBusy(false); });
       restart = false;
       if (!worked) self.Pause(context.timings.executorPause);

@@ -96,7 +96,8 @@ void WatchSerialThread(WorkerContext& context, SerialExecutors& executors) {
   for (;;) {
     context.stop.Pause(context.timings.watchPause, executorGone);
     try {
-      const WatchDecision d = DecideWatchTurn(Observe(context, executors), deadlines, context.timings);
+      const WatchDecision d =
+          DecideWatchTurn(Observe(context, executors), deadlines, context.timings);
       executors.Reap();
       CarryOut(d, context, executors);
       if (d.endWatch) return;

@@ -21,7 +21,8 @@ const std::wstring SettingsFileExtension = L".qzis";
 
 namespace {
 
-const wchar_t SaveWhere[] = L"Error in void QZ::SaveSettings(Node& n,int add,const InstrParValuesC& set)!";
+const wchar_t SaveWhere[] =
+    L"Error in void QZ::SaveSettings(Node& n,int add,const InstrParValuesC& set)!";
 const wchar_t LoadWhere[] = L"Error in bool QZ::LoadSettings(Node& n,int add,InstrParValues& set)!";
 
 std::wstring ChosenPath(const Node& n, int add, SettingsFileUi& ui, SettingsFileUi::Mode mode) {

@@ -19,12 +19,12 @@ struct WatchDeadlines {
 
 struct WatchObservation {
   std::time_t now = 0;
-  bool heartbeat = false;         // the executor turned since the last look
-  bool executorExists = false;    // an executor was started and not yet forgotten
-  bool executorEnded = false;     // that executor has returned by itself
-  bool blackout = false;          // every periodically read instrument is silent
-  long blackoutInterval = 300;    // the blackout alarm's interval, read anew each turn
-  bool stopRequested = false;     // the document is closing for good
+  bool heartbeat = false;       // the executor turned since the last look
+  bool executorExists = false;  // an executor was started and not yet forgotten
+  bool executorEnded = false;   // that executor has returned by itself
+  bool blackout = false;        // every periodically read instrument is silent
+  long blackoutInterval = 300;  // the blackout alarm's interval, read anew each turn
+  bool stopRequested = false;   // the document is closing for good
 };
 
 struct WatchDecision {

@@ -49,7 +49,8 @@ class SettingsFiles : public testing::Test {
   static InstrParValues SampleValues(const Node& n, int seed) {
     const InstrPars pars = Settable(n);
     VUC frame(FrameLength(pars));
-    for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<unsigned char>(seed + 3 * i);
+    for (std::size_t i = 0; i < frame.size(); ++i)
+      frame[i] = static_cast<unsigned char>(seed + 3 * i);
     return FromVUC(pars, frame);
   }
 
@@ -86,9 +87,11 @@ TEST_F(SettingsFiles, SavedValuesLoadBackEqualIntoAnotherNodeOfTheType) {
   // The file's own shape: the code, the count, then the pairs in frame order.
   const std::string text = ReadFileBytes(dir_.File("room.qzis"));
   const InstrPars pars = Settable(saved);
-  EXPECT_NE(text.find("<SafeSet class_id=\"0\" tracking_level=\"0\" version=\"0\">"), std::string::npos);
+  EXPECT_NE(text.find("<SafeSet class_id=\"0\" tracking_level=\"0\" version=\"0\">"),
+            std::string::npos);
   EXPECT_NE(text.find("<code_>TC100</code_>"), std::string::npos);
-  EXPECT_NE(text.find("<size class_id=\"1\" tracking_level=\"0\" version=\"0\">"), std::string::npos);
+  EXPECT_NE(text.find("<size class_id=\"1\" tracking_level=\"0\" version=\"0\">"),
+            std::string::npos);
   EXPECT_NE(text.find("<ul>" + std::to_string(pars.size()) + "</ul>"), std::string::npos);
   std::size_t at = text.find("</size>");
   for (const InstrParPure* par : pars) {
@@ -117,10 +120,13 @@ TEST_F(SettingsFiles, FileOfArchiveVersionThreeLoads) {
                  "<SafeSet class_id=\"0\" tracking_level=\"0\" version=\"0\">\r\n"
                  "\t<code_>TC100</code_>\r\n"
                  "\t<size class_id=\"1\" tracking_level=\"0\" version=\"0\">\r\n"
-                 "\t\t<ul>" + std::to_string(pars.size()) + "</ul>\r\n"
-                 "\t</size>\r\n" + body +
-                 "</SafeSet>\r\n"
-                 "</boost_serialization>\r\n");
+                 "\t\t<ul>" +
+                     std::to_string(pars.size()) +
+                     "</ul>\r\n"
+                     "\t</size>\r\n" +
+                     body +
+                     "</SafeSet>\r\n"
+                     "</boost_serialization>\r\n");
   ui_.answer = PathOf("old.qzis");
   InstrParValues loaded = SampleValues(n, 0);
   ASSERT_TRUE(LoadSettings(n, 1, loaded, ui_));
@@ -214,7 +220,7 @@ TEST_F(SettingsFiles, DefaultNameKeepsThreeDigitsAndEveryDigitAboveNineHundredNi
   const struct {
     int address;
     const wchar_t* name;
-  } cases[] = {{5, L"005_TH200"},     {42, L"042_TH200"},   {999, L"999_TH200"},
+  } cases[] = {{5, L"005_TH200"},     {42, L"042_TH200"},    {999, L"999_TH200"},
                {1000, L"1000_TH200"}, {1001, L"1001_TH200"}, {12345, L"12345_TH200"}};
   for (const auto& c : cases) EXPECT_EQ(SettingsFileName(n, c.address), c.name);
 }

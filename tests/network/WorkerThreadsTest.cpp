@@ -204,8 +204,8 @@ class NetworkRun : public testing::Test {
   std::vector<Node::InstrLink> Links(int address) const {
     std::vector<Node::InstrLink> links;
     for (const Signal& s : signals_)
-      if (s.address == address && (s.signal == dsRxOk || s.signal == dsRxKo ||
-                                   s.signal == dsRgOk || s.signal == dsRgKo) &&
+      if (s.address == address &&
+          (s.signal == dsRxOk || s.signal == dsRxKo || s.signal == dsRgOk || s.signal == dsRgKo) &&
           (links.empty() || links.back() != s.link))
         links.push_back(s.link);
     return links;
@@ -266,8 +266,8 @@ TEST_F(NetworkRun, PeriodicReadingsArriveAndLandInTheRecordingFiles) {
   EXPECT_GT(Count(0, dsTick), 0);
   for (int a : {1, 2, 3}) {
     SCOPED_TRACE(a);
-    const std::string file =
-        TestSupport::ReadFileBytes(std::filesystem::path(NativePath(MasterLogPath(dir_.Wide(), a))));
+    const std::string file = TestSupport::ReadFileBytes(
+        std::filesystem::path(NativePath(MasterLogPath(dir_.Wide(), a))));
     EXPECT_NE(file.find(" : " + Hex(sim_.ReadingsFrame(a)) + "\r\n"), std::string::npos) << file;
     EXPECT_NE(file.find(" ; " + Hex(sim_.SettingsFrame(a)) + "\r\n"), std::string::npos) << file;
     EXPECT_EQ(Links(a), std::vector<Node::InstrLink>{Node::yes_link});
@@ -303,7 +303,8 @@ TEST_F(NetworkRun, QueuedJobsRunWhileThePeriodicWorkRests) {
 
   // Resumed: the periodic work starts again.
   doc_.SetClosing(false);
-  ASSERT_TRUE(RunGuiUntil([&] { return Count(1, dsRgOk, mark) > 0 && Count(0, dsTick, mark) > 0; }));
+  ASSERT_TRUE(
+      RunGuiUntil([&] { return Count(1, dsRgOk, mark) > 0 && Count(0, dsTick, mark) > 0; }));
 }
 
 TEST_F(NetworkRun, ThrowingJobIsLoggedOnceAndTheExecutorGoesOn) {
@@ -337,8 +338,8 @@ TEST_F(NetworkRun, SilentInstrumentLosesItsLinkRunsTheAlarmScriptAndClearsIt) {
   sim_.ClearFaults();
   const std::string cleared = "|0|1|2|New_instrument|0|" + AlarmText(2, 0);
   ASSERT_TRUE(RunGuiUntil([&] { return ScriptRan("alarm-calls.txt", cleared); }));
-  EXPECT_EQ(Links(2), (std::vector<Node::InstrLink>{Node::yes_link, Node::int_link,
-                                                    Node::lost_link, Node::yes_link}));
+  EXPECT_EQ(Links(2), (std::vector<Node::InstrLink>{Node::yes_link, Node::int_link, Node::lost_link,
+                                                    Node::yes_link}));
   // The others never noticed.
   EXPECT_EQ(Links(1), std::vector<Node::InstrLink>{Node::yes_link});
   EXPECT_EQ(Links(3), std::vector<Node::InstrLink>{Node::yes_link});
