@@ -14,14 +14,23 @@ namespace {
 
 void LogLine(const wchar_t* text) { ErrorLog << TimeStamp() << text << std::endl; }
 
-WatchObservation Observe(WorkerContext& context, const SerialExecutors& executors) {
+// While the network is paused the GUI thread may change it, so the silence
+// seen before the pause stands until it ends.
+bool Blackout(WorkerContext& context, bool& lastSeen) {
+  std::lock_guard<std::mutex> walk(context.networkWalk);
+  if (!context.doc.IsClosing()) lastSeen = IsNetBlackout(context.doc.NetOpt());
+  return lastSeen;
+}
+
+WatchObservation Observe(WorkerContext& context, const SerialExecutors& executors,
+                         bool& lastBlackout) {
   InstrNetOpt& net = context.doc.NetOpt();
   WatchObservation seen;
   seen.now = Now();
   seen.heartbeat = net.SetHeartbeat(false);
   seen.executorExists = executors.Current() != nullptr;
   seen.executorEnded = seen.executorExists && executors.Current()->HasEnded();
-  seen.blackout = IsNetBlackout(net);
+  seen.blackout = Blackout(context, lastBlackout);
   seen.blackoutInterval = net.Options().intNetAlarm_;
   seen.stopRequested = context.Stopping();
   return seen;
@@ -89,6 +98,7 @@ void WatchSerialThread(WorkerContext& context, SerialExecutors& executors) {
   TroubleshootHook(&net, &poster, true);
   executors.Start(context);
   WatchDeadlines deadlines;
+  bool lastBlackout = false;
   // Once the document stops, the turn comes as soon as the executor ends.
   const WorkerStop::Cut executorGone = [&executors](bool stopRequested) {
     return stopRequested && (!executors.Current() || executors.Current()->HasEnded());
@@ -97,7 +107,7 @@ void WatchSerialThread(WorkerContext& context, SerialExecutors& executors) {
     context.stop.Pause(context.timings.watchPause, executorGone);
     try {
       const WatchDecision d =
-          DecideWatchTurn(Observe(context, executors), deadlines, context.timings);
+          DecideWatchTurn(Observe(context, executors, lastBlackout), deadlines, context.timings);
       executors.Reap();
       CarryOut(d, context, executors);
       if (d.endWatch) return;

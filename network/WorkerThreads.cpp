@@ -24,19 +24,6 @@ void RunGuiTasksLogged(WorkerHost& host) {
 
 }  // namespace
 
-void WaitBeforeClose(DocServices& doc, WorkerHost& host, const ThreadTimings& timings) {
-  host.SetClosing(true);
-  const InstrNetOpt& net = doc.NetOpt();
-  const std::time_t deadline = Now() + timings.closeWaitLimit;
-  // Busy is asked again after the queue: the executor may have taken a job
-  // in between.
-  while (Now() < deadline && (net.IsBusy() || !net.NoJobs() || net.IsBusy())) {
-    std::this_thread::sleep_for(timings.closeWaitPause);
-    RunGuiTasksLogged(host);
-  }
-  RunGuiTasksLogged(host);
-}
-
 WorkerThreads::WorkerThreads(DocServices& doc, WorkerHost& host, const ThreadTimings& timings)
     : doc_(doc), host_(host), context_{doc, doc.GetGuiPoster(), timings, stop_} {
   try {
@@ -50,10 +37,27 @@ WorkerThreads::WorkerThreads(DocServices& doc, WorkerHost& host, const ThreadTim
 
 WorkerThreads::~WorkerThreads() { Close(); }
 
+bool WorkerThreads::WaitBeforeClose() {
+  host_.SetClosing(true);
+  // A walk of the watchdog that began before the pause ends here.
+  { std::lock_guard<std::mutex> walk(context_.networkWalk); }
+  const InstrNetOpt& net = doc_.NetOpt();
+  const std::time_t deadline = Now() + context_.timings.closeWaitLimit;
+  // Busy is asked again after the queue: the executor may have taken a job
+  // in between.
+  const auto working = [&net] { return net.IsBusy() || !net.NoJobs() || net.IsBusy(); };
+  while (Now() < deadline && working()) {
+    std::this_thread::sleep_for(context_.timings.closeWaitPause);
+    RunGuiTasksLogged(host_);
+  }
+  RunGuiTasksLogged(host_);
+  return !working();
+}
+
 void WorkerThreads::Close() {
   if (closed_) return;
   closed_ = true;
-  WaitBeforeClose(doc_, host_, context_.timings);
+  WaitBeforeClose();
   host_.SetStopped();
   StopAndJoin();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The worker threads of one open document: the watchdog, which starts and
-// supervises the serial executor, and the tick. The document's standard
-// part holds one of these as its last member, so the threads start when the
-// rest of it exists and are stopped and joined before any of it goes.
+// supervises the serial executor, and the tick. The threads read the
+// network from their first turn, so the document starts them once its
+// content is complete (after a file was read into it), and holds them as
+// its last member, so they are stopped and joined before any of it goes.
 #include <boost/noncopyable.hpp>
 #include <boost/thread/thread.hpp>
 
@@ -26,12 +27,6 @@ class WorkerHost {
   virtual bool RunGuiTasks() = 0;
 };
 
-// GUI thread. Pauses the network (the closing flag), then waits, running
-// the queued GUI tasks, until the executor is neither busy nor has queued
-// jobs, at most the close-wait limit. The closing flag stays set. Never
-// fails: a GUI task that throws is logged.
-void WaitBeforeClose(DocServices& doc, WorkerHost& host, const ThreadTimings& timings);
-
 class WorkerThreads : private boost::noncopyable {
  public:
   // Starts the watchdog (which starts the first executor) and then the tick.
@@ -40,6 +35,15 @@ class WorkerThreads : private boost::noncopyable {
   WorkerThreads(DocServices& doc, WorkerHost& host, const ThreadTimings& timings = ThreadTimings());
   // Close, unless done already.
   ~WorkerThreads();
+
+  // GUI thread. Pauses the network (the closing flag), then waits, running
+  // the queued GUI tasks, until the executor is neither busy nor has queued
+  // jobs, at most the close-wait limit. The closing flag stays set; clearing
+  // it resumes the network. While it is set and the answer was true, no
+  // worker thread reads the set of nodes or their options, so the GUI
+  // thread may change them. False when the limit ran out with the executor
+  // still busy or jobs queued. Never fails: a GUI task that throws is logged.
+  bool WaitBeforeClose();
 
   // GUI thread: the wait before closing, the document's stop flag, then the
   // tick, the watchdog and every executor are joined. The watchdog abandons

@@ -174,7 +174,6 @@ class NetworkRun : public testing::Test {
   }
 
   void Start(const ThreadTimings& timings = FastThreadTimings()) {
-    timings_ = timings;
     workers_.emplace(doc_, doc_, timings);
   }
 
@@ -243,7 +242,6 @@ class NetworkRun : public testing::Test {
   ThreadDoc doc_;
   std::vector<Signal> signals_;
   NetworkTest::SharedLogCapture errors_{ErrorLog};
-  ThreadTimings timings_;
   std::optional<WorkerThreads> workers_;
 };
 
@@ -377,7 +375,7 @@ TEST_F(NetworkRun, InstrumentsAddedAndRemovedWhileTheNetworkRuns) {
   ASSERT_TRUE(RunGuiUntil([this] { return Count(1, dsRgOk) > 0 && Count(2, dsRgOk) > 0; }));
 
   // As the add and remove commands do: pause, change, resume.
-  WaitBeforeClose(doc_, doc_, timings_);
+  ASSERT_TRUE(workers_->WaitBeforeClose());
   Net().Network().ErasePresent(1);
   Net().Network().InsertNew(3, FastNode(L"RC500"));
   doc_.SetClosing(false);
@@ -386,6 +384,24 @@ TEST_F(NetworkRun, InstrumentsAddedAndRemovedWhileTheNetworkRuns) {
   ASSERT_TRUE(RunGuiUntil([&] { return Count(3, dsRxOk, mark) + Count(3, dsRgOk, mark) > 1; }));
   ASSERT_TRUE(RunGuiUntil([&] { return Count(2, dsRxOk, mark) + Count(2, dsRgOk, mark) > 1; }));
   for (std::size_t i = mark; i < signals_.size(); ++i) EXPECT_NE(signals_[i].address, 1);
+  EXPECT_EQ(errors_.Count(L"Error in"), 0) << ToUtf8(errors_.Text());
+}
+
+// Only the GUI thread changes the network, and only while it is paused:
+// neither the executor nor the watchdog may walk it meanwhile.
+TEST_F(NetworkRun, NetworkChangedWhilePausedIsNotWalkedMeanwhile) {
+  AddInstrument(1, L"TC100");
+  Start();
+  ASSERT_TRUE(RunGuiUntil([this] { return Count(1, dsRgOk) > 0; }));
+  ASSERT_TRUE(workers_->WaitBeforeClose());
+  const auto end = std::chrono::steady_clock::now() + 1500ms;
+  while (std::chrono::steady_clock::now() < end) {
+    for (int a = 10; a < 40; ++a) Net().Network().InsertNew(a, FastNode(L"TH200"));
+    for (int a = 10; a < 40; ++a) Net().Network().ErasePresent(a);
+  }
+  doc_.SetClosing(false);
+  const std::size_t mark = signals_.size();
+  ASSERT_TRUE(RunGuiUntil([&] { return Count(1, dsRgOk, mark) > 0; }));
   EXPECT_EQ(errors_.Count(L"Error in"), 0) << ToUtf8(errors_.Text());
 }
 
