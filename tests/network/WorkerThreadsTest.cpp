@@ -112,8 +112,10 @@ class NetworkRun : public testing::Test {
 
   NetworkRun() : port_(SerComm::SerialPort().SetPort(sim_.DevicePath())) {
     doc_.pathName_ = JoinPath(dir_.Wide(), L"plant.qzi");
-    // Each script appends its arguments, each after a '|', as one line.
-    const std::string record = "{ for a in \"$@\"; do printf '|%s' \"$a\"; done; printf '\\n'; }";
+    // Each script appends its arguments, each after a '|', as one line. The
+    // line goes out in one write: scripts started together must not mix.
+    const std::string record =
+        "line=; for a in \"$@\"; do line=\"$line|$a\"; done; printf '%s\\n' \"$line\"";
     TestSupport::WriteFileBytes(dir_.File("alarm.bat"),
                                 record + " >> \"$(dirname \"$0\")/alarm-calls.txt\"\n");
     TestSupport::WriteFileBytes(dir_.File("ResuscitateSerialPort.bat"),
