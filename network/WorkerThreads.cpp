@@ -8,17 +8,25 @@
 #include "foundation/TimeStamp.h"
 #include "network/InstrNetOpt.h"
 #include "network/RedrawThread.h"
+#include "network/ThreadSafePriorityQueue.h"
 
 namespace PardeloStravon {
 namespace {
 
+// A task that throws is logged and the tasks behind it still run: they may
+// carry readings still to be recorded. A queue that keeps throwing is left
+// after as many failures as it can hold tasks.
 void RunGuiTasksLogged(WorkerHost& host) {
-  try {
-    host.RunGuiTasks();
-  } catch (const std::exception& e) {
-    ErrorLog << TimeStamp() << L" Error in WaitBeforeClose(): " << FromUtf8(e.what()) << std::endl;
-  } catch (...) {
-    ErrorLog << TimeStamp() << L" Error in WaitBeforeClose(): unspecified" << std::endl;
+  for (int failures = 0; failures < StandardQueueMaxSize; ++failures) {
+    try {
+      host.RunGuiTasks();
+      return;
+    } catch (const std::exception& e) {
+      ErrorLog << TimeStamp() << L" Error in WaitBeforeClose(): " << FromUtf8(e.what())
+               << std::endl;
+    } catch (...) {
+      ErrorLog << TimeStamp() << L" Error in WaitBeforeClose(): unspecified" << std::endl;
+    }
   }
 }
 

@@ -42,7 +42,8 @@ class WorkerThreads : private boost::noncopyable {
   // it resumes the network. While it is set and the answer was true, no
   // worker thread reads the set of nodes or their options, so the GUI
   // thread may change them. False when the limit ran out with the executor
-  // still busy or jobs queued. Never fails: a GUI task that throws is logged.
+  // still busy or jobs queued. Never fails: a GUI task that throws is
+  // logged, and the tasks behind it still run.
   bool WaitBeforeClose();
 
   // GUI thread: the wait before closing, the document's stop flag, then the

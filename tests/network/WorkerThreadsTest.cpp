@@ -453,13 +453,19 @@ TEST_F(NetworkRun, StuckExchangeIsAbandonedAndTheNetworkGoesOn) {
   EXPECT_EQ(sim_.ParityErrors(), 0);
 }
 
-TEST_F(NetworkRun, ClosingARunningNetworkEndsPromptly) {
+TEST_F(NetworkRun, ClosingARunningNetworkEndsPromptlyEvenWhenAGuiTaskThrows) {
   for (int a : {1, 2, 3}) AddInstrument(a, L"TC100");
   Start();
   ASSERT_TRUE(RunGuiUntil([this] { return Count(3, dsRgOk) > 0; }));
+  // A GUI task that throws while the close waits is logged; the close goes on.
+  bool laterTaskRan = false;
+  doc_.PostToGui([] { throw std::runtime_error("task failed"); });
+  doc_.PostToGui([&laterTaskRan] { laterTaskRan = true; });
   const auto begin = std::chrono::steady_clock::now();
   workers_->Close();
   EXPECT_LT(std::chrono::steady_clock::now() - begin, 3s);
+  EXPECT_TRUE(laterTaskRan);
+  EXPECT_EQ(errors_.Count(L" Error in WaitBeforeClose(): task failed"), 1);
   EXPECT_TRUE(doc_.IsStopped());
   EXPECT_TRUE(doc_.IsClosing());
   EXPECT_FALSE(Net().IsBusy());
