@@ -1,0 +1,97 @@
+// Room controllers on a pseudo-terminal, for trying the monitor without
+// instruments: prints the device to connect to, then answers there until
+// interrupted. Each instrument holds its parameters' table defaults.
+//
+//   instrument-simulator [--paced] ADDRESS:TYPE ...
+//   e.g. instrument-simulator --paced 5:RC500 7:TC100
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "foundation/Frames.h"
+#include "foundation/InstrTable.h"
+#include "foundation/LoadResources.h"
+#include "foundation/LogFiles.h"
+#include "foundation/Paths.h"
+#include "foundation/TextConv.h"
+#include "network/MemoryTransactions.h"
+#include "tools/simulator/InstrumentSimulator.h"
+
+using namespace PardeloStravon;
+
+namespace {
+
+struct Placed {
+  int address;
+  std::wstring type;
+};
+
+int Usage(const std::string& why) {
+  std::fprintf(stderr,
+               "instrument-simulator: %s\nusage: instrument-simulator [--paced] ADDRESS:TYPE ...\n",
+               why.c_str());
+  return 2;
+}
+
+bool ParsePlaced(const std::string& arg, Placed& placed) {
+  const auto colon = arg.find(':');
+  if (colon == std::string::npos || colon == 0 || colon + 1 == arg.size()) return false;
+  const std::string address = arg.substr(0, colon);
+  if (address.size() > 5 || address.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  placed.address = std::stoi(address);
+  placed.type = FromUtf8(arg.substr(colon + 1));
+  return placed.address + SerComm::AddressOffset <= 0xFFFF;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Simulator::Options options;
+  std::vector<Placed> instruments;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    Placed placed;
+    if (arg == "--paced")
+      options.paced = true;
+    else if (ParsePlaced(arg, placed))
+      instruments.push_back(placed);
+    else
+      return Usage("not an option nor ADDRESS:TYPE: " + arg);
+  }
+  if (instruments.empty()) return Usage("no instrument given");
+
+  // The logs go to files so that standard output carries the device alone.
+  const auto logs = std::filesystem::temp_directory_path() / "vantor-simulator-logs";
+  std::filesystem::create_directories(logs);
+  LogFiles files(FromUtf8(logs.string()));
+  const std::wstring failure = LoadResources(ProgramFolder());
+  if (!failure.empty()) return Usage("the table files do not load: " + ToUtf8(failure));
+
+  // Blocked before the server thread starts, so that only sigwait takes them.
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGINT);
+  sigaddset(&stop, SIGTERM);
+  sigaddset(&stop, SIGHUP);
+  pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+
+  Simulator::InstrumentSimulator sim(options);
+  for (const Placed& p : instruments) {
+    try {
+      const InstrPars pars = InstrByCode(p.type).Pars();
+      InstrParValues values;
+      for (const InstrParPure* par : pars) values.push_back(par->ParDft());
+      sim.SetInstrument(p.address, pars, values);
+    } catch (const InstrBadRef&) {
+      return Usage("unknown instrument type: " + ToUtf8(p.type));
+    }
+  }
+  std::printf("%s\n", sim.DevicePath().c_str());
+  std::fflush(stdout);
+  int signal = 0;
+  sigwait(&stop, &signal);
+  return 0;
+}
