@@ -1,0 +1,25 @@
+#pragma once
+// The shipped catalogue plus a few instrument types made for the network's
+// tests, loaded once per test process.
+#include <string>
+
+namespace TestSupport {
+
+// Every parameter in one sub-group of one group.
+extern const std::wstring OneRunType;
+// A, B: readable, not settable, sub-group S1 of group G1; C: settable, not
+// readable, sub-group S2 of group G2.
+extern const std::wstring TurnSettableType;
+// Settable parameters in two groups, then a readable one in a third.
+extern const std::wstring SettableFirstType;
+// Sub-groups S1, S2, S1 of one group.
+extern const std::wstring ReturningSubType;
+// Six parameters; readable at 0, 2 and 5, settable at 1, 3 and 5.
+extern const std::wstring SparseFrameType;
+// Readable parameters R1, R2, a pad P and R3, then a settable S.
+extern const std::wstring PaddedType;
+
+// Loads the dictionary and the tables once; later calls do nothing.
+void LoadNetworkTestCatalogue();
+
+}  // namespace TestSupport
