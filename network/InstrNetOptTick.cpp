@@ -1,11 +1,12 @@
-// The network options hear the document signal here; every tick is meant to
-// run the alarm and print passes on the GUI thread.
+// The network options hear the document signal here; every tick runs the
+// alarm and print passes on the GUI thread.
 #include "network/InstrNetOptImpl.h"
+#include "network/TickPasses.h"
 
 namespace PardeloStravon {
 
 void InstrNetOpt::Impl::OnDocSignal(int address, DocSignal signal) {
-  if (address != 0 || signal != dsTick) return;
+  RunTickPasses(*owner_, address, signal);
 }
 
 }  // namespace PardeloStravon

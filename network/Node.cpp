@@ -1,5 +1,7 @@
 #include "network/Node.h"
 
+#include <atomic>
+
 #include "foundation/Assert.h"
 #include "foundation/Dictionary.h"
 #include "foundation/InstrTable.h"
@@ -118,6 +120,13 @@ Node& Node::operator=(const Node& other) {
 Node::~Node() { delete pImpl_; }
 
 void Node::ShareLock(const SharedRecordLock& lock) { pImpl_->lock_ = lock; }
+
+std::uint64_t NewNodeSerial() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
+std::uint64_t Node::Serial() const { return pImpl_->serial_; }
 
 const Instr& Node::Type() const { return *pImpl_->instr_; }
 

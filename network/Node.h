@@ -10,6 +10,7 @@
 // so no thread's write undoes another's.
 #include <boost/serialization/access.hpp>
 #include <boost/serialization/split_member.hpp>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -93,6 +94,11 @@ class Node {
   // Opens the settings form of the instrument at that address of the
   // document; reads nothing of this node.
   void OpenProgramForm(DocServices& doc, int address) const;
+
+  // A number of its own for every node built, copied or assigned in this
+  // process: work started for a node finds out by it whether the node at
+  // that address is still the same one.
+  std::uint64_t Serial() const;
 
   struct Impl;
 

@@ -1,10 +1,13 @@
 #pragma once
 // The private part of a node, shared by its building and its persistence.
+#include <cstdint>
 #include <vector>
 
 #include "network/Node.h"
 
 namespace PardeloStravon {
+
+std::uint64_t NewNodeSerial();
 
 struct Node::Impl {
   const Instr* instr_;  // owned by the catalogue for the whole run
@@ -20,6 +23,7 @@ struct Node::Impl {
   NoInit<bool, 0> hasReadings_;
   NoInit<bool, 0> hasSettings_;
   SharedRecordLock lock_;
+  const std::uint64_t serial_ = NewNodeSerial();  // a new one for every new content
 
   // A new node of the type: defaults, option vectors from the catalogue.
   explicit Impl(const Instr& instr);
