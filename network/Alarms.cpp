@@ -56,6 +56,9 @@ bool NodeLinkAlarm(Node& node, int address, const std::wstring& folder) {
 
 bool IsNetBlackout(const InstrNetOpt& options) {
   const InstrNet& net = options.Network();
+  // The watchdog walks the network while the GUI thread may be adding or
+  // removing an instrument: the network's lock keeps the walk whole.
+  RecordGuard guard(*net.Lock());
   bool any = false;
   for (auto h = net.Begin(); !(h == net.End()); h = net.Next(h)) {
     const NodeOpt& opt = h->second.Opt();

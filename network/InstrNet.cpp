@@ -14,6 +14,9 @@ bool InstrNet::IsPresent(int address) const { return mapImpl_.count(address) != 
 
 void InstrNet::InsertNew(int address, const Node& node) {
   if (address == 0) throw std::invalid_argument("Null address in MAP::InsertNew");
+  // The watchdog walks the network under this lock while the GUI thread
+  // edits it; the set of nodes changes only under it.
+  RecordGuard guard(*lock_);
   if (IsPresent(address)) throw std::invalid_argument("Already present address in MAP::InsertNew");
   Node& stored = mapImpl_.emplace(address, node).first->second;
   stored.ShareLock(lock_);
@@ -24,7 +27,10 @@ void InstrNet::ErasePresent(int address) {
     throw std::invalid_argument("Not present address in MAP::ErasePresent");
 }
 
-bool InstrNet::EraseIfPresent(int address) { return mapImpl_.erase(address) != 0; }
+bool InstrNet::EraseIfPresent(int address) {
+  RecordGuard guard(*lock_);
+  return mapImpl_.erase(address) != 0;
+}
 
 Node& InstrNet::GetPresent(int address) {
   const auto it = mapImpl_.find(address);
@@ -74,6 +80,7 @@ void InstrNet::ShareLock(const SharedRecordLock& lock) {
 }
 
 void InstrNet::SwapNodes(InstrNet& other) {
+  RecordGuard guard(*lock_);
   mapImpl_.swap(other.mapImpl_);
   for (auto& entry : mapImpl_) entry.second.ShareLock(lock_);
   for (auto& entry : other.mapImpl_) entry.second.ShareLock(other.lock_);

@@ -2,9 +2,10 @@
 // The network: the supervised instruments keyed by their address on the
 // serial line, in ascending order. Address 0 is never a key.
 //
-// No lock of its own for the set of nodes: it changes on the GUI thread only
-// while the executor is paused. It lends its record lock to every node it
-// holds (see Node).
+// The set of nodes changes on the GUI thread only, while the executor is
+// paused, and under the record lock, which a walk from another thread (the
+// watchdog's blackout test) holds. It lends that lock to every node it holds
+// (see Node).
 #include <boost/noncopyable.hpp>
 #include <boost/serialization/access.hpp>
 #include <map>

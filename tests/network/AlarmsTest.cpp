@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "foundation/InstrTable.h"
 #include "foundation/TextConv.h"
 #include "network/AlarmScriptCommands.h"
@@ -209,4 +212,22 @@ TEST_F(AlarmsTest, EditTheAlarm_OpensTheFoldersAlarmScriptInTheDesktopEditor) {
   ASSERT_TRUE(Platform::WaitForStartedProcesses(std::chrono::seconds(20)));
   EXPECT_EQ(TestSupport::ReadFileBytes(bin.File("opened")),
             "1\n" + folder_.Dir().File("alarm.bat").string() + "\n");
+}
+
+TEST_F(AlarmsTest, BlackoutTestOnTheWatchdog_NeverMeetsAMapTheGuiThreadIsChanging) {
+  for (int a = 1; a <= 20; ++a) Add(a);
+  std::atomic<bool> done{false};
+  std::thread watchdog([&] {
+    while (!done) IsNetBlackout(Opt());
+  });
+  for (int round = 0; round < 200; ++round) {
+    const int address = 21 + round % 5;
+    Net().InsertNew(address, Node(L"TC100"));
+    Net().EraseIfPresent(address - 20);
+    Net().InsertNew(address - 20, Node(L"TC100"));
+    Net().EraseIfPresent(address);
+  }
+  done = true;
+  watchdog.join();
+  EXPECT_EQ(Net().Size(), 20u);
 }

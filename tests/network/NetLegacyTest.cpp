@@ -104,6 +104,12 @@ TEST_F(NetLegacyTest, Versions23And24_AreEmpty_OthersAreNotWritten) {
   EXPECT_EQ(doc.messages_.size(), 2u);
 }
 
+TEST_F(NetLegacyTest, Saving_AppliesTheCopiedOptionsFirst) {
+  opt.Network().GetPresent(3).Opt().cpyAdvFrm_ = 9;  // another type: forgotten
+  Store(22);
+  EXPECT_EQ(At(3).Opt().cpyAdvFrm_, 0);
+}
+
 // Options only: which fields an old version's layer holds. The network layer
 // of these versions shows its message and reads no node.
 struct OptionsCase {

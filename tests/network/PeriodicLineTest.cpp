@@ -1,12 +1,14 @@
 // The periodic work against simulated instruments on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include "foundation/LogChannel.h"
 #include "foundation/TimeStamp.h"
 #include "network/PeriodicStep.h"
 #include "network/PressureBroadcast.h"
 #include "network/RecordingFiles.h"
 #include "tests/network/LineFixture.h"
 #include "tests/network/ScheduleFixture.h"
+#include "tests/support/LogCapture.h"
 
 using namespace PardeloStravon;
 using NetworkTest::StartTime;
@@ -77,6 +79,19 @@ TEST_F(PeriodicLineTest, InstrumentThatDoesNotAnswer_FailsWithItsLinkStateAndNoR
   EXPECT_EQ(RunTasks(), (std::vector<Signal>{{6, dsRgKo}}));
   EXPECT_EQ(node.State().link_, Node::not_yet);
   EXPECT_FALSE(std::filesystem::exists(folder_.Dir().File("QZ_Master_Log_0006.txt")));
+}
+
+TEST_F(PeriodicLineTest, ExchangeThatThrows_IsLoggedAndCompletesAsAFailure) {
+  // The address field of a request to this address does not fit in a record.
+  Node& node = Add(60000);
+  NodeOpt opt = node.Opt();
+  opt.hr_ = opt.yr_ = false;
+  node.SetOpt(opt);
+  TestSupport::LogCapture errors(ErrorLog);
+  ASSERT_TRUE(Step(true));
+  EXPECT_EQ(RunTasks(), (std::vector<Signal>{{60000, dsRgKo}}));
+  EXPECT_EQ(node.State().link_, Node::not_yet);
+  EXPECT_NE(errors.Text().find(L"Error in StartG() for instrument nr. 60000"), std::wstring::npos);
 }
 
 TEST_F(PeriodicLineTest, BroadcastSlot_IsAskedWhenDueAndThenAtItsIntervalFromThatMoment) {
