@@ -1,0 +1,76 @@
+#include "network/WatchdogRules.h"
+
+namespace PardeloStravon {
+namespace {
+
+// The deadline rule on the given time: armed at the first turn the
+// condition holds, reached once the delay has passed, disarmed as soon as
+// the condition fails.
+bool Reached(bool condition, std::time_t& deadline, long delay, std::time_t now) {
+  if (!condition) {
+    deadline = 0;
+    return false;
+  }
+  if (deadline == 0) deadline = now + delay;
+  return deadline <= now;
+}
+
+}  // namespace
+
+long BlackoutRestartTime(long blackoutInterval, const ThreadTimings& timings) {
+  return static_cast<long>(timings.blackoutShare * static_cast<double>(blackoutInterval));
+}
+
+WatchDecision DecideWatchTurn(const WatchObservation& seen, WatchDeadlines& deadlines,
+                              const ThreadTimings& timings) {
+  WatchDecision d;
+  bool exists = seen.executorExists;
+  // Every rule is worked out before the executor's end is looked at.
+  const bool heartbeatRule =
+      Reached(!seen.heartbeat && exists, deadlines.heartbeat, timings.heartbeatLimit, seen.now);
+  const bool blackoutRule = Reached(seen.blackout, deadlines.blackout,
+                                    BlackoutRestartTime(seen.blackoutInterval, timings), seen.now);
+  const bool restartRule =
+      Reached(blackoutRule && exists, deadlines.restart, timings.restartLimit, seen.now);
+  const bool stopRule =
+      Reached(seen.stopRequested && exists, deadlines.stop, timings.stopLimit, seen.now);
+
+  if (exists && seen.executorEnded) {
+    d.forgetEnded = true;
+    exists = false;
+  }
+  if (seen.stopRequested && !exists) {
+    d.endWatch = true;
+    return d;
+  }
+  if (stopRule) {
+    d.abandon = exists;
+    d.clearBusy = true;
+    d.endWatch = true;
+    return d;
+  }
+  if (heartbeatRule) {
+    d.abandon = exists;
+    d.clearBusy = true;
+    exists = false;
+    deadlines.heartbeat = 0;
+  }
+  if (restartRule) {
+    d.abandon = d.abandon || exists;
+    d.clearBusy = true;
+    exists = false;
+    deadlines.restart = 0;
+  }
+  if (blackoutRule && exists) d.requestRestart = true;
+  if (blackoutRule && !exists) {
+    d.resuscitate = true;
+    deadlines.blackout = 0;
+  }
+  if (!exists) {
+    d.startExecutor = true;
+    deadlines = WatchDeadlines();
+  }
+  return d;
+}
+
+}  // namespace PardeloStravon
