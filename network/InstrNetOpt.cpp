@@ -66,6 +66,7 @@ DocServices* InstrNetOpt::Doc() const { return pImpl_->doc_; }
 
 void InstrNetOpt::PushJob(const SerialJob& job) { pImpl_->jobs_->push(job); }
 bool InstrNetOpt::RunOneJob() { return pImpl_->jobs_->RunOne(); }
+bool InstrNetOpt::TakeOneJob(SerialJob& job) { return pImpl_->jobs_->TakeOne(job); }
 bool InstrNetOpt::NoJobs() const { return pImpl_->jobs_->empty(); }
 
 bool InstrNetOpt::RxEnabled() const { return Options().rxEn_; }

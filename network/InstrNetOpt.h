@@ -58,6 +58,8 @@ class InstrNetOpt : private boost::noncopyable {
   void PushJob(const SerialJob& job);
   // Runs at most one queued job on the calling thread; whether one ran.
   bool RunOneJob();
+  // Takes the next queued job without running it; whether there was one.
+  bool TakeOneJob(SerialJob& job);
   // A snapshot, for polling loops.
   bool NoJobs() const;
 

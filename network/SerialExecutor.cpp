@@ -135,8 +135,16 @@ void SerialThread(SerialExecutor& self) {
           }))
         return;
       if (context.Stopping() || doc.IsExecRestart()) return;
-      if (!self.Act([&] { net.SetBusy(true); })) return;
-      net.RunOneJob();
+      // The job is taken under the same lock that retires this executor, so
+      // a retired executor never takes one.
+      SerialJob job;
+      bool hasJob = false;
+      if (!self.Act([&] {
+            net.SetBusy(true);
+            hasJob = net.TakeOneJob(job);
+          }))
+        return;
+      if (hasJob) job();
       if (self.IsRetired()) return;
       if (SerialPauseCheck(restart, net, doc, self)) continue;
       AskPressureBroadcast(net, sink);

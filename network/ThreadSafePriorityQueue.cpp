@@ -32,15 +32,18 @@ void ThreadSafePriorityQueue::push(const Task& task) {
   count_.store(queue_.size());
 }
 
+bool ThreadSafePriorityQueue::TakeOne(Task& task) {
+  TimedLock lock(*mutex_, WaitOf(lockTime_));
+  if (!lock.owns_lock() || queue_.empty()) return false;
+  task = queue_.front();
+  queue_.pop_front();
+  count_.store(queue_.size());
+  return true;
+}
+
 bool ThreadSafePriorityQueue::RunOne() {
   Task task;
-  {
-    TimedLock lock(*mutex_, WaitOf(lockTime_));
-    if (!lock.owns_lock() || queue_.empty()) return false;
-    task = queue_.front();
-    queue_.pop_front();
-    count_.store(queue_.size());
-  }
+  if (!TakeOne(task)) return false;
   task();
   return true;
 }

@@ -38,6 +38,9 @@ class ThreadSafePriorityQueue : private boost::noncopyable {
   // Takes the front task out under the lock and runs it outside; false when
   // nothing ran. A task's exception passes to the caller, the task is gone.
   bool RunOne();
+  // Takes the front task out under the lock without running it; false when
+  // there was none (or the lock was not obtained in time).
+  bool TakeOne(Task& task);
   // A snapshot taken without the lock: a hint for polling loops.
   bool empty() const;
   // The front task, left queued. Throws BadSPQ "Impossible to lock the queue"
