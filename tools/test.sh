@@ -18,4 +18,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_TSAN=ON
 cmake --build build-tsan -j"$jobs" --target network_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build-tsan --output-on-failure -j"$jobs" -R '^(NetworkRun|Queue)'
+  ctest --test-dir build-tsan --output-on-failure -j"$jobs" -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest)'
