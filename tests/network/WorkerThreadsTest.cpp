@@ -36,8 +36,8 @@
 #include "platform/ProcessStarter.h"
 #include "tests/network/DocDouble.h"
 #include "tests/network/LineFixture.h"
-#include "tests/network/SharedLogCapture.h"
 #include "tests/network/TestCatalogue.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 #include "tools/simulator/InstrumentSimulator.h"
 
@@ -243,7 +243,7 @@ class NetworkRun : public testing::Test {
   TestSupport::TempDir dir_;
   ThreadDoc doc_;
   std::vector<Signal> signals_;
-  NetworkTest::SharedLogCapture errors_{ErrorLog};
+  TestSupport::LogCapture errors_{ErrorLog};
   std::optional<WorkerThreads> workers_;
 };
 
