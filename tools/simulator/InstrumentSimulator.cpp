@@ -50,12 +50,6 @@ struct Received {
   int type;
 };
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // The answer with a fault applied to its fields, as text without parity.
 std::string AnswerText(const Record& answer, std::optional<Fault> fault,
                        const std::string& garbage) {
@@ -213,8 +207,8 @@ void InstrumentSimulator::Impl::Take(unsigned char byte) {
   if (incoming.empty()) return;
   incoming += static_cast<char>(c);
   if (incoming.size() < 3) return;
-  const int hi = HexDigit(incoming[1]);
-  const int lo = HexDigit(incoming[2]);
+  const int hi = IntelHex::HexDigitValue(incoming[1]);
+  const int lo = IntelHex::HexDigitValue(incoming[2]);
   const int count = 16 * hi + lo;
   if (hi < 0 || lo < 0 || count > IntelHex::MaxDataBytes) {
     incoming.clear();
