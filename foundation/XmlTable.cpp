@@ -49,17 +49,15 @@ std::optional<std::wstring> OwnText(const DOMElement& element) {
   return XmlText(child->getNodeValue());
 }
 
-// Names the record by its element and position, so a broken file can be
-// mended by hand.
+// The record's place, found among the records of its element.
 std::wstring RecordName(const DOMElement& record) {
   const std::wstring name = XmlText(record.getTagName());
-  std::wstring where = L"record \"" + name + L"\"";
   if (const DOMDocument* doc = record.getOwnerDocument()) {
     const auto all = Records(*doc, name);
     for (std::size_t i = 0; i < all.size(); ++i)
-      if (all[i] == &record) where += L" at position " + ToWStr(static_cast<unsigned long>(i));
+      if (all[i] == &record) return RecordPlace(name, i);
   }
-  return where;
+  return L"record \"" + name + L"\"";
 }
 
 const DOMElement& RequiredField(const DOMElement& record, const std::wstring& field) {
@@ -98,6 +96,10 @@ bool XmlReadFile(const std::wstring& path, const XmlTableReader& reader) {
 
 std::vector<const DOMElement*> Records(const DOMDocument& doc, const std::wstring& name) {
   return Elements(doc.getElementsByTagName(ToUtf16(name).c_str()));
+}
+
+std::wstring RecordPlace(const std::wstring& element, std::size_t pos) {
+  return L"record \"" + element + L"\" at position " + ToWStr(static_cast<unsigned long>(pos));
 }
 
 std::wstring RecordText(const DOMElement& record) { return TextOf(record, record); }

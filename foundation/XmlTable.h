@@ -37,6 +37,10 @@ bool XmlReadFile(const std::wstring& path, const XmlTableReader& reader);
 std::vector<const xercesc::DOMElement*> Records(const xercesc::DOMDocument& doc,
                                                 const std::wstring& name);
 
+// How messages name a record so that a broken file can be mended by hand:
+// record "element" at position pos.
+std::wstring RecordPlace(const std::wstring& element, std::size_t pos);
+
 // The text of the record element's own first child node.
 std::wstring RecordText(const xercesc::DOMElement& record);
 
