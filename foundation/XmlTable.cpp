@@ -5,7 +5,6 @@
 #include <climits>
 #include <cwchar>
 
-#include "foundation/Dictionary.h"
 #include "foundation/LogChannel.h"
 #include "foundation/TextConv.h"
 #include "foundation/XmlParse.h"
@@ -131,14 +130,6 @@ bool FieldFlag(const DOMElement& record, const std::wstring& field) {
 
 int FieldInt(const DOMElement& record, const std::wstring& field) {
   return WToI(FieldText(record, field));
-}
-
-double FieldReal(const DOMElement& record, const std::wstring& field) {
-  return WToF(FieldText(record, field));
-}
-
-std::size_t FieldTokenPos(const DOMElement& record, const std::wstring& field) {
-  return TokenPos(FieldText(record, field));
 }
 
 int WToI(const std::wstring& text) {

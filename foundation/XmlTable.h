@@ -60,10 +60,6 @@ std::vector<std::wstring> FieldTexts(const xercesc::DOMElement& record, const st
 // not looked at.
 bool FieldFlag(const xercesc::DOMElement& record, const std::wstring& field);
 int FieldInt(const xercesc::DOMElement& record, const std::wstring& field);
-double FieldReal(const xercesc::DOMElement& record, const std::wstring& field);
-// A field naming a translated text, stored as the token's dictionary
-// position; an unknown token throws DictBadPos.
-std::size_t FieldTokenPos(const xercesc::DOMElement& record, const std::wstring& field);
 
 // Numbers as the tables have always been read: leading blanks skipped,
 // conversion stops at the first character that does not fit, no digits
