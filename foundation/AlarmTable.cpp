@@ -3,7 +3,6 @@
 #include "foundation/CatalogueFields.h"
 #include "foundation/CatalogueTable.h"
 #include "foundation/LogChannel.h"
-#include "foundation/TextConv.h"
 
 namespace PardeloStravon {
 
@@ -23,8 +22,7 @@ bool ReadAlarmTable(const xercesc::DOMDocument& doc) {
                        rec.alId = FieldText(r, L"alId");
                        rec.alText = TokenField(r, i, L"alText");
                        if (Alarms().Holds(rec.alId)) {
-                         LogError(L"    record \"alarm\" at position " +
-                                  ToWStr(static_cast<unsigned long>(i)) + L": repeated alId '" +
+                         LogError(L"    " + RecordPlace(L"alarm", i) + L": repeated alId '" +
                                   rec.alId + L"'\n");
                          throw AlBadRef();
                        }

@@ -2,17 +2,14 @@
 
 #include "foundation/Dictionary.h"
 #include "foundation/LogChannel.h"
-#include "foundation/TextConv.h"
 #include "foundation/XmlParse.h"
 
 namespace PardeloStravon {
 
-
 void LogUnknownName(const xercesc::DOMElement& record, std::size_t pos, const std::wstring& field,
                     const std::wstring& name) {
-  LogError(L"    record \"" + XmlText(record.getTagName()) + L"\" at position " +
-           ToWStr(static_cast<unsigned long>(pos)) + L": unknown " + field + L" '" + name +
-           L"'\n");
+  LogError(L"    " + RecordPlace(XmlText(record.getTagName()), pos) + L": unknown " + field +
+           L" '" + name + L"'\n");
 }
 
 int TokenField(const xercesc::DOMElement& record, std::size_t pos, const std::wstring& field) {

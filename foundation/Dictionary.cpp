@@ -55,8 +55,8 @@ bool ReadLanguageTable(const DOMDocument& doc, DictData& d) {
     const std::wstring id = FieldText(*records[i], L"lngId");
     // The identifier becomes part of a file name.
     if (id.find(PathSeparator) != std::wstring::npos || id == L"." || id == L"..")
-      throw XmlFieldError(L"record \"lng\" at position " + Count(i) + L" names the language \"" +
-                          id + L"\", which is no file name");
+      throw XmlFieldError(RecordPlace(L"lng", i) + L" names the language \"" + id +
+                          L"\", which is no file name");
     d.languages[i] = {id, FieldText(*records[i], L"lngLoc")};
   }
   return true;

@@ -107,11 +107,14 @@ long TextToDuration(const std::wstring& text) {
 }
 
 bool DeadlineReached(bool enabled, std::time_t& deadline, long delay) {
+  return DeadlineReachedAt(enabled, deadline, delay, Now());
+}
+
+bool DeadlineReachedAt(bool enabled, std::time_t& deadline, long delay, std::time_t now) {
   if (!enabled) {
     deadline = 0;
     return false;
   }
-  const std::time_t now = Now();
   if (deadline == 0) deadline = now + delay;
   return deadline <= now;
 }

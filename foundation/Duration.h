@@ -20,6 +20,8 @@ long TextToDuration(const std::wstring& text);
 // While enabled, arms the deadline at now + delay the first time and then
 // tells whether it has passed; disabled, disarms it and gives false.
 bool DeadlineReached(bool enabled, std::time_t& deadline, long delay);
+// The same test at a given instant, for rules worked out on a time already read.
+bool DeadlineReachedAt(bool enabled, std::time_t& deadline, long delay, std::time_t now);
 
 // The earliest instant of the grid next + k x period not before now. A period
 // of 0 or less counts as 1 second.

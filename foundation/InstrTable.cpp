@@ -7,7 +7,6 @@
 #include "foundation/CatalogueFields.h"
 #include "foundation/CatalogueTable.h"
 #include "foundation/Dictionary.h"
-#include "foundation/TextConv.h"
 #include "foundation/XmlFiles.h"
 #include "foundation/XmlTable.h"
 
@@ -49,8 +48,7 @@ bool ReadInstrTable(const xercesc::DOMDocument& doc) {
         rec.instrId = FieldText(r, L"instrId");
         rec.alarmDefault = TokenField(r, i, L"alarmDefault");
         if (!FieldFlag(r, L"doc"))
-          throw XmlFieldError(L"record \"instrument\" at position " +
-                              ToWStr(static_cast<unsigned long>(i)) + L" has no field \"doc\"");
+          throw XmlFieldError(RecordPlace(L"instrument", i) + L" has no field \"doc\"");
         rec.doc.s = FieldText(r, L"s");
         rec.doc.ver = FieldText(r, L"ver");
         rec.doc.rev = FieldInt(r, L"rev");

@@ -11,7 +11,6 @@
 #include "foundation/GroupTables.h"
 #include "foundation/InstrParPure.h"
 #include "foundation/LogChannel.h"
-#include "foundation/TextConv.h"
 #include "foundation/XmlFiles.h"
 #include "foundation/XmlTable.h"
 
@@ -83,9 +82,9 @@ bool ReadParamTable(const xercesc::DOMDocument& doc) {
                              boost::make_shared<const IPPXMLRef>(static_cast<parPos>(i)));
                        } catch (...) {
                          const ParRec& row = ParRecAt(static_cast<parPos>(i));
-                         LogError(L"    record \"param\" at position " +
-                                  ToWStr(static_cast<unsigned long>(i)) + L": no range for parameter '" +
-                                  row.parId + L"' of type '" + row.parTy + L"'\n");
+                         LogError(L"    " + RecordPlace(L"param", i) +
+                                  L": no range for parameter '" + row.parId + L"' of type '" +
+                                  row.parTy + L"'\n");
                          throw;
                        }
                      });

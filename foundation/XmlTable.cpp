@@ -5,7 +5,6 @@
 #include <climits>
 #include <cwchar>
 
-#include "foundation/Dictionary.h"
 #include "foundation/LogChannel.h"
 #include "foundation/TextConv.h"
 #include "foundation/XmlParse.h"
@@ -49,17 +48,15 @@ std::optional<std::wstring> OwnText(const DOMElement& element) {
   return XmlText(child->getNodeValue());
 }
 
-// Names the record by its element and position, so a broken file can be
-// mended by hand.
+// The record's place, found among the records of its element.
 std::wstring RecordName(const DOMElement& record) {
   const std::wstring name = XmlText(record.getTagName());
-  std::wstring where = L"record \"" + name + L"\"";
   if (const DOMDocument* doc = record.getOwnerDocument()) {
     const auto all = Records(*doc, name);
     for (std::size_t i = 0; i < all.size(); ++i)
-      if (all[i] == &record) where += L" at position " + ToWStr(static_cast<unsigned long>(i));
+      if (all[i] == &record) return RecordPlace(name, i);
   }
-  return where;
+  return L"record \"" + name + L"\"";
 }
 
 const DOMElement& RequiredField(const DOMElement& record, const std::wstring& field) {
@@ -100,6 +97,10 @@ std::vector<const DOMElement*> Records(const DOMDocument& doc, const std::wstrin
   return Elements(doc.getElementsByTagName(ToUtf16(name).c_str()));
 }
 
+std::wstring RecordPlace(const std::wstring& element, std::size_t pos) {
+  return L"record \"" + element + L"\" at position " + ToWStr(static_cast<unsigned long>(pos));
+}
+
 std::wstring RecordText(const DOMElement& record) { return TextOf(record, record); }
 
 std::wstring FieldText(const DOMElement& record, const std::wstring& field) {
@@ -129,14 +130,6 @@ bool FieldFlag(const DOMElement& record, const std::wstring& field) {
 
 int FieldInt(const DOMElement& record, const std::wstring& field) {
   return WToI(FieldText(record, field));
-}
-
-double FieldReal(const DOMElement& record, const std::wstring& field) {
-  return WToF(FieldText(record, field));
-}
-
-std::size_t FieldTokenPos(const DOMElement& record, const std::wstring& field) {
-  return TokenPos(FieldText(record, field));
 }
 
 int WToI(const std::wstring& text) {

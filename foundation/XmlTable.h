@@ -37,6 +37,10 @@ bool XmlReadFile(const std::wstring& path, const XmlTableReader& reader);
 std::vector<const xercesc::DOMElement*> Records(const xercesc::DOMDocument& doc,
                                                 const std::wstring& name);
 
+// How messages name a record so that a broken file can be mended by hand:
+// record "element" at position pos.
+std::wstring RecordPlace(const std::wstring& element, std::size_t pos);
+
 // The text of the record element's own first child node.
 std::wstring RecordText(const xercesc::DOMElement& record);
 
@@ -56,10 +60,6 @@ std::vector<std::wstring> FieldTexts(const xercesc::DOMElement& record, const st
 // not looked at.
 bool FieldFlag(const xercesc::DOMElement& record, const std::wstring& field);
 int FieldInt(const xercesc::DOMElement& record, const std::wstring& field);
-double FieldReal(const xercesc::DOMElement& record, const std::wstring& field);
-// A field naming a translated text, stored as the token's dictionary
-// position; an unknown token throws DictBadPos.
-std::size_t FieldTokenPos(const xercesc::DOMElement& record, const std::wstring& field);
 
 // Numbers as the tables have always been read: leading blanks skipped,
 // conversion stops at the first character that does not fit, no digits

@@ -5,13 +5,6 @@
 namespace IntelHex {
 namespace {
 
-// Value of an upper-case hex digit, or -1.
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -37,11 +30,11 @@ class Reader {
   bool HexByte(std::string& recordText, int& value) {
     char hi = 0;
     char lo = 0;
-    if (!Next(hi) || DigitValue(hi) < 0) return false;
+    if (!Next(hi) || HexDigitValue(hi) < 0) return false;
     recordText += hi;
-    if (!Next(lo) || DigitValue(lo) < 0) return false;
+    if (!Next(lo) || HexDigitValue(lo) < 0) return false;
     recordText += lo;
-    value = 16 * DigitValue(hi) + DigitValue(lo);
+    value = 16 * HexDigitValue(hi) + HexDigitValue(lo);
     return true;
   }
 
@@ -108,11 +101,17 @@ Record ParseRecord(const std::string& text) {
 int RecordChecksum(const std::string& text, std::size_t start) {
   unsigned sum = 0;
   for (std::size_t i = start; i + 1 < text.size(); i += 2) {
-    const int hi = DigitValue(text[i]);
-    const int lo = DigitValue(text[i + 1]);
+    const int hi = HexDigitValue(text[i]);
+    const int lo = HexDigitValue(text[i + 1]);
     sum += 16 * (hi < 0 ? 0 : hi) + (lo < 0 ? 0 : lo);
   }
   return static_cast<int>((256 - sum % 256) % 256);
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
 }
 
 std::string int2hex(int v) {

@@ -60,6 +60,9 @@ Record ParseRecord(const std::string& text);
 // ignored, so any text gives a result.
 int RecordChecksum(const std::string& text, std::size_t start);
 
+// The value of an upper-case hex digit, -1 for any other character.
+int HexDigitValue(char c);
+
 // Upper-case hex and decimal digits; a negative value writes an error line
 // and gives a blank (hex) or "*" (decimal) as its digit. Padding adds
 // leading zeros up to the width and never cuts a longer text.

@@ -13,12 +13,11 @@
 namespace PardeloStravon {
 
 void RunTickPasses(InstrNetOpt& options, int address, DocSignal signal) {
-  if (address != 0) return;
+  if (address != 0 || signal != dsTick) return;
   // The views hear the same tick after this slot: a failing pass must not
   // take it from them.
   try {
     const std::wstring folder = GetDocDirectory(*options.Doc());
-    if (signal != dsTick) return;
     InstrAlarmPass(options, folder);
     if (!NetBlackoutAlarm(options, folder)) LinkAlarmPass(options, folder);
     PrintPass(options);

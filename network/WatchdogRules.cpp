@@ -1,21 +1,8 @@
 #include "network/WatchdogRules.h"
 
+#include "foundation/Duration.h"
+
 namespace PardeloStravon {
-namespace {
-
-// The deadline rule on the given time: armed at the first turn the
-// condition holds, reached once the delay has passed, disarmed as soon as
-// the condition fails.
-bool Reached(bool condition, std::time_t& deadline, long delay, std::time_t now) {
-  if (!condition) {
-    deadline = 0;
-    return false;
-  }
-  if (deadline == 0) deadline = now + delay;
-  return deadline <= now;
-}
-
-}  // namespace
 
 long BlackoutRestartTime(long blackoutInterval, const ThreadTimings& timings) {
   return static_cast<long>(timings.blackoutShare * static_cast<double>(blackoutInterval));
@@ -26,14 +13,15 @@ WatchDecision DecideWatchTurn(const WatchObservation& seen, WatchDeadlines& dead
   WatchDecision d;
   bool exists = seen.executorExists;
   // Every rule is worked out before the executor's end is looked at.
-  const bool heartbeatRule =
-      Reached(!seen.heartbeat && exists, deadlines.heartbeat, timings.heartbeatLimit, seen.now);
-  const bool blackoutRule = Reached(seen.blackout, deadlines.blackout,
-                                    BlackoutRestartTime(seen.blackoutInterval, timings), seen.now);
+  const bool heartbeatRule = DeadlineReachedAt(!seen.heartbeat && exists, deadlines.heartbeat,
+                                               timings.heartbeatLimit, seen.now);
+  const bool blackoutRule =
+      DeadlineReachedAt(seen.blackout, deadlines.blackout,
+                        BlackoutRestartTime(seen.blackoutInterval, timings), seen.now);
   const bool restartRule =
-      Reached(blackoutRule && exists, deadlines.restart, timings.restartLimit, seen.now);
+      DeadlineReachedAt(blackoutRule && exists, deadlines.restart, timings.restartLimit, seen.now);
   const bool stopRule =
-      Reached(seen.stopRequested && exists, deadlines.stop, timings.stopLimit, seen.now);
+      DeadlineReachedAt(seen.stopRequested && exists, deadlines.stop, timings.stopLimit, seen.now);
 
   if (exists && seen.executorEnded) {
     d.forgetEnded = true;

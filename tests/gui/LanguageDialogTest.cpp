@@ -12,7 +12,7 @@
 #include "foundation/gui/LanguageChoice.h"
 #include "platform/gui/ControlAccess.h"
 #include "platform/gui/SimpleComboBox.h"
-#include "tests/gui/ShippedDictionary.h"
+#include "tests/foundation/CatalogueFixture.h"
 #include "tests/support/GuiTest.h"
 
 using namespace PardeloStravon;
@@ -54,7 +54,7 @@ TEST(LanguageChoice, Ok_ChangesTheIndexOnlyForAnotherListedLanguage) {
 
 class LanguageDialogTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { TestSupport::LoadShippedDictionary(); }
+  static void SetUpTestSuite() { TestSupport::LoadShippedCatalogue(); }
   void TearDown() override { SetCurrentLanguage(0); }
 
   static SimpleComboBox& Combo(wxDialog& d) {

@@ -5,13 +5,13 @@
 #include "foundation/Dictionary.h"
 #include "foundation/Tokens.h"
 #include "foundation/gui/StringTable.h"
-#include "tests/gui/ShippedDictionary.h"
+#include "tests/foundation/CatalogueFixture.h"
 
 using namespace PardeloStravon;
 
 class StringTableTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { TestSupport::LoadShippedDictionary(); }
+  static void SetUpTestSuite() { TestSupport::LoadShippedCatalogue(); }
   void TearDown() override { SetCurrentLanguage(0); }
 };
 

@@ -3,12 +3,11 @@
 #include <functional>
 
 #include "foundation/InstrTable.h"
-#include "foundation/LoadResources.h"
-#include "foundation/Paths.h"
 #include "foundation/ValueText.h"
 #include "network/InstrumentOperations.h"
 #include "network/MemoryTransactions.h"
 #include "tests/network/LineFixture.h"
+#include "tests/network/TestCatalogue.h"
 
 using namespace PardeloStravon;
 using SerComm::atNotice;
@@ -43,7 +42,7 @@ class InstrumentOperationsTest : public NetworkTest::LineFixture {
   InstrumentOperationsTest() = default;
   InstrumentOperationsTest(const Simulator::Options& options, const SerComm::LineTimings& timings)
       : LineFixture(options, timings) {}
-  static void SetUpTestSuite() { ASSERT_EQ(LoadResources(ProgramFolder()), L""); }
+  static void SetUpTestSuite() { TestSupport::LoadNetworkTestCatalogue(); }
 
   // The ripening-room controller: 60 bytes of readings, 50 of settings.
   const InstrPars pars_ = InstrByCode(L"RC500").Pars();

@@ -55,18 +55,35 @@ class SinkRecorder {
   SerComm::SerialLogSink sink_;
 };
 
+// While it lives: the simulator, the program's port pointed at it and the
+// line timings replaced.
+class SimulatedLine {
+ public:
+  explicit SimulatedLine(const Simulator::Options& options = Simulator::Options(),
+                         const SerComm::LineTimings& timings = FastTimings())
+      : sim_(options),
+        timings_(timings),
+        previousPort_(SerComm::SerialPort().SetPort(sim_.DevicePath())) {}
+  ~SimulatedLine() { SerComm::SerialPort().SetPort(previousPort_); }
+  SimulatedLine(const SimulatedLine&) = delete;
+  SimulatedLine& operator=(const SimulatedLine&) = delete;
+
+  Simulator::InstrumentSimulator& Sim() { return sim_; }
+
+ private:
+  Simulator::InstrumentSimulator sim_;
+  SerComm::ScopedLineTimings timings_;
+  std::string previousPort_;
+};
+
 class LineFixture : public ::testing::Test {
  protected:
   explicit LineFixture(const Simulator::Options& options = Simulator::Options(),
                        const SerComm::LineTimings& timings = FastTimings())
-      : sim_(options),
-        timings_(timings),
-        previousPort_(SerComm::SerialPort().SetPort(sim_.DevicePath())) {}
-  ~LineFixture() override { SerComm::SerialPort().SetPort(previousPort_); }
+      : line_(options, timings) {}
 
-  Simulator::InstrumentSimulator sim_;
-  SerComm::ScopedLineTimings timings_;
-  std::string previousPort_;
+  SimulatedLine line_;
+  Simulator::InstrumentSimulator& sim_ = line_.Sim();
   SinkRecorder rec_;
 };
 

@@ -18,10 +18,7 @@ namespace {
 
 class PeriodicLineTest : public NetworkTest::ScheduleFixture {
  protected:
-  PeriodicLineTest() {
-    SerComm::SerialPort().SetPort(sim_.DevicePath());
-    SetRx(true);
-  }
+  PeriodicLineTest() { SetRx(true); }
 
   // A frame of the list whose bytes all survive decoding and encoding.
   static VUC FrameOf(const InstrPars& pars, unsigned char first) {
@@ -34,8 +31,8 @@ class PeriodicLineTest : public NetworkTest::ScheduleFixture {
     return PeriodicStep(Opt(), Folder(), restart, poster_, rec_.Sink());
   }
 
-  Simulator::InstrumentSimulator sim_;
-  SerComm::ScopedLineTimings timings_{NetworkTest::FastTimings()};
+  NetworkTest::SimulatedLine line_;
+  Simulator::InstrumentSimulator& sim_ = line_.Sim();
   NetworkTest::SinkRecorder rec_;
 };
 

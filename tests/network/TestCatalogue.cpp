@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/LoadResources.h"
+#include "foundation/TextConv.h"
 #include "tests/foundation/CatalogueFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -52,36 +53,36 @@ const std::string S = "<parIsSet/>";
 const std::string RS = "<parIsRead/><parIsSet/>";
 
 struct TestType {
-  std::string code;
+  const std::wstring& code;
   std::vector<TestPar> pars;
 };
 
 std::vector<TestType> TestTypes() {
   return {
-      {"TST_ONERUN",
+      {OneRunType,
        {{"TST_O1", "Tper", "SG_R_TEMP", "<parIsDSt/>" + R},
         {"TST_O2", "Tper", "SG_R_TEMP", RS},
         {"TST_O3", "Tper", "SG_R_TEMP", S}}},
-      {"TST_TURNSET",
+      {TurnSettableType,
        {{"TST_TA", "Tper", "SG_R_TEMP", R},
         {"TST_TB", "Hmty", "SG_R_TEMP", R},
         {"TST_TC", "Tper", "SG_S_TEMP", S}}},
-      {"TST_SETFIRST",
+      {SettableFirstType,
        {{"TST_S1", "Tper", "SG_S_TEMP", S},
         {"TST_S2", "UChr", "SG_C_NET", RS},
         {"TST_S3", "Tper", "SG_R_TEMP", R}}},
-      {"TST_SUBAGAIN",
+      {ReturningSubType,
        {{"TST_U1", "Tper", "SG_R_TEMP", R},
         {"TST_U2", "Hmty", "SG_R_CLIM", R},
         {"TST_U3", "Tper", "SG_R_TEMP", R}}},
-      {"TST_SPARSE",
+      {SparseFrameType,
        {{"TST_F0", "Tper", "SG_R_TEMP", R},
         {"TST_F1", "Hmty", "SG_S_HUM", S},
         {"TST_F2", "Bit", "SG_R_OUT", R},
         {"TST_F3", "UChr", "SG_S_ALM", S},
         {"TST_F4", "Del3", "SG_S_DEF", ""},
         {"TST_F5", "Hmty", "SG_R_CLIM", RS}}},
-      {"TST_PADDED",
+      {PaddedType,
        {{"TST_P_R1", "Tper", "SG_R_TEMP", "<parIsDSt/>" + R},
         {"TST_P_R2", "Hmty", "SG_R_CLIM", R},
         {"TST_P_PAD", "UChr", "SG_R_STATE", R + "<parIsPad/>"},
@@ -99,10 +100,11 @@ void LoadNetworkTestCatalogue() {
   CopyShippedTables(dir);
   std::string params, instruments, refs;
   for (const TestType& t : TestTypes()) {
-    instruments += InstrRecord(t.code);
+    const std::string code = PardeloStravon::ToUtf8(t.code);
+    instruments += InstrRecord(code);
     for (const TestPar& p : t.pars) {
       params += ParamRecord(p);
-      refs += ParRef(t.code, p.id);
+      refs += ParRef(code, p.id);
     }
   }
   ReplaceInTable(dir, "chkParam.xml", "</params>", params + "</params>");

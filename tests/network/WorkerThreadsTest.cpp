@@ -26,7 +26,6 @@
 #include "network/InstrNetOpt.h"
 #include "network/InstrumentOperations.h"
 #include "network/IntelHex.h"
-#include "network/LineTimings.h"
 #include "network/Node.h"
 #include "network/OuterScripts.h"
 #include "network/RecordingFiles.h"
@@ -36,8 +35,8 @@
 #include "platform/ProcessStarter.h"
 #include "tests/network/DocDouble.h"
 #include "tests/network/LineFixture.h"
-#include "tests/network/SharedLogCapture.h"
 #include "tests/network/TestCatalogue.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 #include "tools/simulator/InstrumentSimulator.h"
 
@@ -110,7 +109,7 @@ class NetworkRun : public testing::Test {
  protected:
   static void SetUpTestSuite() { TestSupport::LoadNetworkTestCatalogue(); }
 
-  NetworkRun() : port_(SerComm::SerialPort().SetPort(sim_.DevicePath())) {
+  NetworkRun() {
     doc_.pathName_ = JoinPath(dir_.Wide(), L"plant.qzi");
     // Each script appends its arguments, each after a '|', as one line. The
     // line goes out in one write: scripts started together must not mix.
@@ -135,7 +134,6 @@ class NetworkRun : public testing::Test {
   ~NetworkRun() override {
     workers_.reset();
     Platform::WaitForStartedProcesses(20s);
-    SerComm::SerialPort().SetPort(port_);
   }
 
   InstrNetOpt& Net() { return doc_.NetOpt(); }
@@ -237,13 +235,12 @@ class NetworkRun : public testing::Test {
     return true;
   }
 
-  InstrumentSimulator sim_;
-  SerComm::ScopedLineTimings line_{NetworkTest::FastTimings()};
-  std::string port_;
+  NetworkTest::SimulatedLine line_;
+  InstrumentSimulator& sim_ = line_.Sim();
   TestSupport::TempDir dir_;
   ThreadDoc doc_;
   std::vector<Signal> signals_;
-  NetworkTest::SharedLogCapture errors_{ErrorLog};
+  TestSupport::LogCapture errors_{ErrorLog};
   std::optional<WorkerThreads> workers_;
 };
 

@@ -1,47 +1,30 @@
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
 
+#include "platform/PseudoTerminal.h"
 #include "platform/SerialDevice.h"
 
 using namespace Platform;
 
 namespace {
 
-// A pseudo-terminal pair; the device side stays open for the pair's life,
-// as a real port's other end would.
+// The far end of the line, as a real port's other end would be.
 class PtyPair {
  public:
-  PtyPair() {
-    char name[256] = {};
-    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
-      throw std::runtime_error("openpty");
-    path_ = name;
-  }
-  ~PtyPair() {
-    close(master_);
-    close(slave_);
-  }
-  const std::string& Path() const { return path_; }
-  void Send(const std::string& bytes) {
-    ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
+  const std::string& Path() const { return pty_.DevicePath(); }
+  void Send(const std::string& bytes) { ASSERT_TRUE(pty_.Write(bytes.data(), bytes.size())); }
   std::string Receive() {
-    char buffer[256];
-    const ssize_t n = read(master_, buffer, sizeof buffer);
-    return n > 0 ? std::string(buffer, n) : std::string();
+    unsigned char buffer[256];
+    if (pty_.Wait(5000) != PseudoTerminal::Event::input) return std::string();
+    return std::string(reinterpret_cast<const char*>(buffer), pty_.Read(buffer, sizeof buffer));
   }
 
  private:
-  int master_ = -1;
-  int slave_ = -1;
-  std::string path_;
+  PseudoTerminal pty_;
 };
 
 constexpr std::uint32_t readWrite = SerialAccessRead | SerialAccessWrite;

@@ -1,25 +1,18 @@
 #include "tools/simulator/InstrumentSimulator.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <map>
 #include <mutex>
 #include <optional>
-#include <stdexcept>
 #include <thread>
 
 #include "network/IntelHex.h"
 #include "network/MemoryTransactions.h"
 #include "network/Parity.h"
+#include "platform/PseudoTerminal.h"
 
 namespace Simulator {
 
@@ -49,12 +42,6 @@ struct Received {
   int address;
   int type;
 };
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 // The answer with a fault applied to its fields, as text without parity.
 std::string AnswerText(const Record& answer, std::optional<Fault> fault,
@@ -117,10 +104,7 @@ struct InstrumentSimulator::Impl {
   explicit Impl(const Options& o) : options(o) {}
 
   Options options;
-  int master = -1;
-  int slave = -1;
-  int wake[2] = {-1, -1};
-  std::string path;
+  Platform::PseudoTerminal line;
   std::thread server;
 
   mutable std::mutex m;
@@ -139,7 +123,6 @@ struct InstrumentSimulator::Impl {
   Steady::time_point incomingStart;
   std::multimap<Steady::time_point, std::string> outbox;
 
-  void Open();
   void Serve();
   void Take(unsigned char byte);
   void Answer(const std::string& requestText);
@@ -150,23 +133,6 @@ struct InstrumentSimulator::Impl {
   void Send(const std::string& wire);
 };
 
-void InstrumentSimulator::Impl::Open() {
-  termios raw9600{};
-  cfmakeraw(&raw9600);
-  raw9600.c_cflag |= CLOCAL | CREAD;
-  cfsetispeed(&raw9600, B9600);
-  cfsetospeed(&raw9600, B9600);
-  char name[256] = {};
-  if (openpty(&master, &slave, name, &raw9600, nullptr) != 0)
-    throw std::runtime_error("In InstrumentSimulator: openpty failed");
-  path = name;
-  fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
-  fcntl(master, F_SETFD, FD_CLOEXEC);
-  fcntl(slave, F_SETFD, FD_CLOEXEC);
-  if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0)
-    throw std::runtime_error("In InstrumentSimulator: pipe failed");
-}
-
 void InstrumentSimulator::Impl::Serve() {
   unsigned char buffer[256];
   for (;;) {
@@ -176,13 +142,14 @@ void InstrumentSimulator::Impl::Serve() {
           std::chrono::ceil<std::chrono::milliseconds>(outbox.begin()->first - Steady::now());
       timeout = static_cast<int>(std::max<long long>(left.count(), 0));
     }
-    pollfd fds[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
-    if (poll(fds, 2, timeout) < 0 && errno != EINTR) return;
-    if (fds[1].revents) return;
-    if (fds[0].revents & POLLIN) {
-      const ssize_t n = read(master, buffer, sizeof buffer);
-      for (ssize_t i = 0; i < n; ++i) Take(buffer[i]);
-    } else if (fds[0].revents) {
+    const Platform::PseudoTerminal::Event event = line.Wait(timeout);
+    if (event == Platform::PseudoTerminal::Event::woken ||
+        event == Platform::PseudoTerminal::Event::failed)
+      return;
+    if (event == Platform::PseudoTerminal::Event::input) {
+      const std::size_t n = line.Read(buffer, sizeof buffer);
+      for (std::size_t i = 0; i < n; ++i) Take(buffer[i]);
+    } else if (event == Platform::PseudoTerminal::Event::idle) {
       // No opener on the device side for a moment; do not spin.
       if (!SleepUntil(Steady::now() + std::chrono::milliseconds(10))) return;
     }
@@ -206,15 +173,15 @@ void InstrumentSimulator::Impl::Take(unsigned char byte) {
     }
   }
   if (c == ':') {
-    incoming = ":";
+    incoming.assign(1, ':');
     incomingStart = Steady::now();
     return;
   }
   if (incoming.empty()) return;
   incoming += static_cast<char>(c);
   if (incoming.size() < 3) return;
-  const int hi = HexDigit(incoming[1]);
-  const int lo = HexDigit(incoming[2]);
+  const int hi = IntelHex::HexDigitValue(incoming[1]);
+  const int lo = IntelHex::HexDigitValue(incoming[2]);
   const int count = 16 * hi + lo;
   if (hi < 0 || lo < 0 || count > IntelHex::MaxDataBytes) {
     incoming.clear();
@@ -311,23 +278,16 @@ bool InstrumentSimulator::Impl::SleepUntil(Steady::time_point t) {
 void InstrumentSimulator::Impl::Send(const std::string& wire) {
   const auto charTime = std::chrono::microseconds(1000000 / std::max(options.charsPerSecond, 1));
   const auto start = Steady::now();
-  for (std::size_t i = 0; i < wire.size();) {
-    if (options.paced && !SleepUntil(start + charTime * i)) return;
-    const std::size_t chunk = options.paced ? 1 : wire.size() - i;
-    const ssize_t w = write(master, wire.data() + i, chunk);
-    if (w > 0) {
-      i += static_cast<std::size_t>(w);
-      continue;
-    }
-    if (w < 0 && errno != EAGAIN && errno != EINTR) return;
-    // The device side does not take more: give up after a second.
-    pollfd p{master, POLLOUT, 0};
-    if (poll(&p, 1, 1000) <= 0) return;
+  if (!options.paced) {
+    line.Write(wire.data(), wire.size());
+    return;
+  }
+  for (std::size_t i = 0; i < wire.size(); ++i) {
+    if (!SleepUntil(start + charTime * i) || !line.Write(wire.data() + i, 1)) return;
   }
 }
 
 InstrumentSimulator::InstrumentSimulator(const Options& options) : impl_(new Impl(options)) {
-  impl_->Open();
   impl_->server = std::thread([this] { impl_->Serve(); });
 }
 
@@ -337,14 +297,11 @@ InstrumentSimulator::~InstrumentSimulator() {
     impl_->stop = true;
   }
   impl_->stopped.notify_all();
-  const char one = 1;
-  [[maybe_unused]] const ssize_t w = write(impl_->wake[1], &one, 1);
+  impl_->line.Wake();
   if (impl_->server.joinable()) impl_->server.join();
-  for (int fd : {impl_->master, impl_->slave, impl_->wake[0], impl_->wake[1]})
-    if (fd >= 0) close(fd);
 }
 
-std::string InstrumentSimulator::DevicePath() const { return impl_->path; }
+std::string InstrumentSimulator::DevicePath() const { return impl_->line.DevicePath(); }
 
 void InstrumentSimulator::SetInstrument(int address, const PardeloStravon::InstrPars& pars,
                                         const PardeloStravon::InstrParValues& values) {
