@@ -1,10 +1,19 @@
 # The table files in XML/ travel with every program: vantor_ship_xml(target)
 # copies the folder next to the target's executable whenever a file in it
 # changes. Programs, test binaries and benchmarks all call it.
+#
+# Executables built in one folder share one copy: a second copy into the same
+# folder, run in parallel with the first, would race with it.
 set(VANTOR_XML_DIR ${CMAKE_SOURCE_DIR}/XML)
 file(GLOB VANTOR_XML_FILES CONFIGURE_DEPENDS ${VANTOR_XML_DIR}/*)
 
 function(vantor_ship_xml target)
+  string(MD5 folder_key "${CMAKE_CURRENT_BINARY_DIR}")
+  get_property(shipper GLOBAL PROPERTY VANTOR_XML_SHIPPER_${folder_key})
+  if(shipper)
+    add_dependencies(${target} ${shipper})
+    return()
+  endif()
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_xml.stamp)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${VANTOR_XML_DIR} $<TARGET_FILE_DIR:${target}>/XML
@@ -13,4 +22,5 @@ function(vantor_ship_xml target)
     COMMENT "Copying the table files next to ${target}")
   add_custom_target(${target}_xml DEPENDS ${stamp})
   add_dependencies(${target} ${target}_xml)
+  set_property(GLOBAL PROPERTY VANTOR_XML_SHIPPER_${folder_key} ${target}_xml)
 endfunction()
