@@ -4,12 +4,12 @@
 
 #include <filesystem>
 
-#include "foundation/Frames.h"
-#include "foundation/InstrTable.h"
-#include "foundation/LoadResources.h"
-#include "foundation/LogFiles.h"
-#include "foundation/Paths.h"
-#include "foundation/TextConv.h"
+#include "foundation/catalogue/Frames.h"
+#include "foundation/catalogue/InstrTable.h"
+#include "foundation/catalogue/LoadResources.h"
+#include "foundation/core/LogFiles.h"
+#include "foundation/core/Paths.h"
+#include "foundation/core/TextConv.h"
 
 using namespace PardeloStravon;
 

@@ -1,8 +1,8 @@
 #include "network/DocServices.h"
 
-#include "foundation/Paths.h"
-#include "network/InstrNetOpt.h"
-#include "network/LegacyFormat.h"
+#include "foundation/core/Paths.h"
+#include "network/nodes/InstrNetOpt.h"
+#include "network/nodes/LegacyFormat.h"
 
 namespace PardeloStravon {
 

@@ -5,9 +5,9 @@
 #include <wx/generic/msgdlgg.h>
 #include <wx/window.h>
 
-#include "foundation/DateTime.h"
-#include "foundation/Duration.h"
-#include "foundation/TextConv.h"
+#include "foundation/core/DateTime.h"
+#include "foundation/core/Duration.h"
+#include "foundation/core/TextConv.h"
 #include "foundation/gui/DateTimeText.h"
 #include "platform/gui/ControlAccess.h"
 

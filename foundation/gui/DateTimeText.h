@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "foundation/DateTime.h"
+#include "foundation/core/DateTime.h"
 
 namespace PardeloStravon {
 

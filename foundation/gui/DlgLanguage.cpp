@@ -2,9 +2,9 @@
 
 #include <wx/button.h>
 
-#include "foundation/Assert.h"
-#include "foundation/Dictionary.h"
-#include "foundation/Tokens.h"
+#include "foundation/core/Assert.h"
+#include "foundation/catalogue/Dictionary.h"
+#include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/DataExchange.h"
 #include "foundation/gui/DialogControls.h"
 #include "foundation/gui/LanguageChoice.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/Dictionary.h"
+#include "foundation/catalogue/Dictionary.h"
 #include "platform/gui/ResourceIds.h"
 
 namespace PardeloStravon {

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "foundation/Dictionary.h"
-#include "foundation/LogChannel.h"
-#include "foundation/TimeStamp.h"
-#include "foundation/Tokens.h"
+#include "foundation/catalogue/Dictionary.h"
+#include "foundation/core/LogChannel.h"
+#include "foundation/core/TimeStamp.h"
+#include "foundation/catalogue/Tokens.h"
 #include "platform/gui/ResourceIds.h"
 #include "platform/gui/StringResources.h"
 

@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "foundation/TextConv.h"
+#include "foundation/core/TextConv.h"
 #include "foundation/gui/FileDialog.h"
 #include "platform/gui/FileChooser.h"
 #include "tests/support/GuiTest.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "foundation/FrameworkAdapters.h"
+#include "foundation/core/FrameworkAdapters.h"
 #include "platform/gui/FontConv.h"
 
 using namespace Platform;

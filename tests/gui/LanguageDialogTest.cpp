@@ -6,13 +6,13 @@
 
 #include <stdexcept>
 
-#include "foundation/Dictionary.h"
-#include "foundation/Tokens.h"
+#include "foundation/catalogue/Dictionary.h"
+#include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/DlgLanguage.h"
 #include "foundation/gui/LanguageChoice.h"
 #include "platform/gui/ControlAccess.h"
 #include "platform/gui/SimpleComboBox.h"
-#include "tests/foundation/CatalogueFixture.h"
+#include "tests/support/CatalogueFixture.h"
 #include "tests/support/GuiTest.h"
 
 using namespace PardeloStravon;

@@ -2,10 +2,10 @@
 
 #include <wx/string.h>
 
-#include "foundation/Dictionary.h"
-#include "foundation/Tokens.h"
+#include "foundation/catalogue/Dictionary.h"
+#include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/StringTable.h"
-#include "tests/foundation/CatalogueFixture.h"
+#include "tests/support/CatalogueFixture.h"
 
 using namespace PardeloStravon;
 

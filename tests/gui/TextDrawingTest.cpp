@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "foundation/FrameworkAdapters.h"
+#include "foundation/core/FrameworkAdapters.h"
 #include "foundation/gui/TextDrawing.h"
 #include "platform/gui/FontConv.h"
 

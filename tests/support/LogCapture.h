@@ -5,7 +5,7 @@
 #include <streambuf>
 #include <string>
 
-#include "foundation/LogChannel.h"
+#include "foundation/core/LogChannel.h"
 
 namespace TestSupport {
 

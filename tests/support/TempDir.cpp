@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "foundation/TextConv.h"
+#include "foundation/core/TextConv.h"
 
 namespace TestSupport {
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "foundation/LogFiles.h"
-#include "foundation/TextConv.h"
+#include "foundation/core/LogFiles.h"
+#include "foundation/core/TextConv.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -9,9 +9,9 @@
 #include <optional>
 #include <thread>
 
-#include "network/IntelHex.h"
-#include "network/MemoryTransactions.h"
-#include "network/Parity.h"
+#include "network/serial/IntelHex.h"
+#include "network/serial/MemoryTransactions.h"
+#include "network/serial/Parity.h"
 #include "platform/PseudoTerminal.h"
 
 namespace Simulator {

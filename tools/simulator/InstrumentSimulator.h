@@ -23,9 +23,9 @@
 #include <string>
 #include <vector>
 
-#include "foundation/Frames.h"
-#include "foundation/ImmPtr.h"
-#include "foundation/VUC.h"
+#include "foundation/catalogue/Frames.h"
+#include "foundation/core/ImmPtr.h"
+#include "foundation/values/VUC.h"
 
 namespace Simulator {
 

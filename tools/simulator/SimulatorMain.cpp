@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "foundation/Frames.h"
-#include "foundation/InstrTable.h"
-#include "foundation/LoadResources.h"
-#include "foundation/LogFiles.h"
-#include "foundation/Paths.h"
-#include "foundation/TextConv.h"
-#include "network/MemoryTransactions.h"
+#include "foundation/catalogue/Frames.h"
+#include "foundation/catalogue/InstrTable.h"
+#include "foundation/catalogue/LoadResources.h"
+#include "foundation/core/LogFiles.h"
+#include "foundation/core/Paths.h"
+#include "foundation/core/TextConv.h"
+#include "network/serial/MemoryTransactions.h"
 #include "tools/simulator/InstrumentSimulator.h"
 
 using namespace PardeloStravon;

@@ -1,0 +1,55 @@
+#pragma once
+// Raw instrument frames. A frame's layout follows from a parameter list: the
+// bytes of every parameter in list order, most significant first, then the
+// bits of every parameter numbered across the list from bit 0 of the first
+// bit-area byte. Pure functions of their arguments, for any thread.
+#include <boost/any.hpp>
+
+#include <vector>
+
+#include "foundation/catalogue/InstrParPure.h"
+#include "foundation/values/VUC.h"
+
+namespace PardeloStravon {
+
+// One value per parameter of a list, in list order, each holding the
+// parameter's unit type. Reached with bounds checks: a shorter vector throws
+// std::out_of_range where it falls short, extra entries are ignored.
+typedef std::vector<boost::any> InstrParValues;
+
+unsigned ParsByteSize(const InstrPars& pars);
+unsigned ParsBitCount(const InstrPars& pars);
+// The only length a frame of the list may have.
+unsigned FrameLength(const InstrPars& pars);
+inline unsigned FrameSize(const InstrPars& pars) { return FrameLength(pars); }
+
+// Bits are set in increasing order: a bit past the area appends one byte.
+void SetBit(VUC& bits, unsigned n, bool value);
+
+// Every stored byte zero (a Temper of -55, not the table's default).
+InstrParValues DefaultValues(const InstrPars& pars);
+
+VUC ToVUC(const InstrPars& pars, const InstrParValues& values);
+// A frame of any length but FrameLength throws std::range_error and changes
+// nothing. A value not of its parameter's type throws boost::bad_any_cast,
+// the values before it decoded.
+void FromVUC(const InstrPars& pars, InstrParValues& values, const VUC& frame);
+// The same on the zero values of the list.
+InstrParValues FromVUC(const InstrPars& pars, const VUC& frame);
+
+// The first non-zero value of the alarm parameters, truncated to an int; 0
+// when there is none.
+int AlarmCode(const InstrPars& pars, const InstrParValues& values);
+
+// The readings frame's and the settings frame's parameters, in list order.
+InstrPars ReadablePars(const InstrPars& pars);
+InstrPars SettablePars(const InstrPars& pars);
+InstrParValues ReadableValues(const InstrPars& pars, const InstrParValues& values);
+InstrParValues SettableValues(const InstrPars& pars, const InstrParValues& values);
+
+// Writes the address into every parameter that holds the instrument's own
+// address, through that parameter's type (a byte keeps the low 8 bits);
+// returns how many there were.
+int SetNetAddress(const InstrPars& pars, InstrParValues& values, int address);
+
+}  // namespace PardeloStravon

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "foundation/core/Clock.h"
+#include "foundation/core/Duration.h"
+#include "foundation/core/TextConv.h"
+
+using namespace PardeloStravon;
+
+TEST(Duration, ToText_FollowsTheTable) {
+  const struct {
+    long seconds;
+    const wchar_t* text;
+  } cases[] = {
+      {0, L"0"},          {59, L"59"},         {60, L"1:00"},
+      {61, L"1:01"},      {3599, L"59:59"},    {3600, L"1:00:00"},
+      {86399, L"23:59:59"}, {86400, L"1 0:00:00"}, {90061, L"1 1:01:01"},
+      {604800, L"7 0:00:00"}, {16777215, L"194 4:20:15"}, {16777216, L"0"},
+      {16777217, L"1"},   {-5, L"-5"},         {-59, L"-59"},
+      // Below -59 the magnitude is shown after one minus sign.
+      {-65, L"-1:05"},    {-3600, L"-1:00:00"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DurationToText(c.seconds), c.text) << c.seconds;
+}
+
+TEST(Duration, FromText_FollowsTheTable) {
+  const struct {
+    const wchar_t* text;
+    long seconds;
+  } cases[] = {
+      {L"1 02:03:04", 93784}, {L"90", 90},          {L"5:30", 330},
+      {L"1:00:00", 3600},     {L"194 4:20:15", 16777215}, {L"200 0:00:00", 16777215},
+      {L"", 0},               {L"abc", 0},          {L"1.5", 0},
+      {L"5:", 300},           {L":30", 30},         {L"1 ", 1},
+      {L"1 2 3", 86400},      {L"1:2:3:4", 184},    {L"-5", -5},
+      {L"+5", 5},             {L" \t7:00\r\n", 420}, {L"99999999999", 0},
+      {L"2147483647 0:00:00", 16777215},
+  };
+  for (const auto& c : cases) EXPECT_EQ(TextToDuration(c.text), c.seconds) << ToNarrow(c.text);
+}
+
+TEST(Duration, TextRoundTrip_HoldsOverTheWholeThreeByteRange) {
+  for (long n = 0; n <= MaxDuration; ++n) {
+    if (TextToDuration(DurationToText(n)) != n) {
+      FAIL() << n;
+    }
+  }
+}
+
+TEST(Deadline, ArmsOnceAndStaysReachedUntilDisarmed) {
+  TestClock clock(1000);
+  std::time_t deadline = 0;
+  EXPECT_FALSE(DeadlineReached(true, deadline, 10));
+  EXPECT_EQ(deadline, 1010);
+  clock.Set(1009);
+  EXPECT_FALSE(DeadlineReached(true, deadline, 10));
+  clock.Set(1010);
+  EXPECT_TRUE(DeadlineReached(true, deadline, 10));
+  clock.Set(5000);
+  EXPECT_TRUE(DeadlineReached(true, deadline, 10));
+  EXPECT_FALSE(DeadlineReached(false, deadline, 10));
+  EXPECT_EQ(deadline, 0);
+
+  std::time_t immediate = 0;
+  EXPECT_TRUE(DeadlineReached(true, immediate, 0));
+}
+
+TEST(PeriodGrid, NextTimeStaysOnTheGrid) {
+  const struct {
+    std::time_t next;
+    long period;
+    std::time_t now;
+    std::time_t expected;
+  } cases[] = {
+      {1000, 300, 1650, 1900},
+      {1000, 300, 1900, 1900},
+      {1000, 300, 900, 1000},
+      {1000, 300, 100, 100},
+      {0, 300, 1178040001, 1178040300},
+      // A turn many periods late skips the missed ones and keeps the grid.
+      {1000, 300, 1000 + 300 * 1000 + 1, 1000 + 300 * 1001},
+      // A period of 0 or less counts as one second.
+      {1000, 0, 1650, 1650},
+      {1000, -5, 1650, 1650},
+  };
+  for (const auto& c : cases) {
+    TestClock clock(c.now);
+    EXPECT_EQ(NextPeriodTime(c.next, c.period), c.expected) << c.next << " " << c.period << " " << c.now;
+  }
+}

@@ -1,0 +1,117 @@
+#include "tests/support/TestCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "foundation/catalogue/LoadResources.h"
+#include "foundation/core/TextConv.h"
+#include "tests/support/CatalogueFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace TestSupport {
+
+const std::wstring OneRunType = L"TST_ONERUN";
+const std::wstring TurnSettableType = L"TST_TURNSET";
+const std::wstring SettableFirstType = L"TST_SETFIRST";
+const std::wstring ReturningSubType = L"TST_SUBAGAIN";
+const std::wstring SparseFrameType = L"TST_SPARSE";
+const std::wstring PaddedType = L"TST_PADDED";
+
+namespace {
+
+struct TestPar {
+  std::string id;
+  std::string type;
+  std::string subGroup;
+  std::string flags;  // marker elements, in the table's order
+};
+
+// Texts borrow shipped tokens: only the flags and the sub-groups matter.
+std::string ParamRecord(const TestPar& p) {
+  return "<param><parId>" + p.id + "</parId><parTy>" + p.type +
+         "</parTy><parSt>CTW_PAR_T_ROOM_St</parSt><parDlg>CTW_PAR_T_ROOM_Dlg</parDlg>"
+         "<parUser>CTW_PAR_T_ROOM_Dlg</parUser><parCMemo>test</parCMemo><parSlDy>tst</parSlDy>"
+         "<parSubGroup>" +
+         p.subGroup + "</parSubGroup>" + p.flags + "</param>\n";
+}
+
+std::string InstrRecord(const std::string& code) {
+  return "<instrument><instrId>" + code +
+         "</instrId><alarmDefault>CTW_AL_Unknown</alarmDefault>"
+         "<doc><s>TEST</s><ver>1</ver><rev>1</rev></doc></instrument>\n";
+}
+
+std::string ParRef(const std::string& code, const std::string& par) {
+  return "<instrParRef><instrRef>" + code + "</instrRef><parRef>" + par +
+         "</parRef></instrParRef>\n";
+}
+
+const std::string R = "<parIsRead/>";
+const std::string S = "<parIsSet/>";
+const std::string RS = "<parIsRead/><parIsSet/>";
+
+struct TestType {
+  const std::wstring& code;
+  std::vector<TestPar> pars;
+};
+
+std::vector<TestType> TestTypes() {
+  return {
+      {OneRunType,
+       {{"TST_O1", "Tper", "SG_R_TEMP", "<parIsDSt/>" + R},
+        {"TST_O2", "Tper", "SG_R_TEMP", RS},
+        {"TST_O3", "Tper", "SG_R_TEMP", S}}},
+      {TurnSettableType,
+       {{"TST_TA", "Tper", "SG_R_TEMP", R},
+        {"TST_TB", "Hmty", "SG_R_TEMP", R},
+        {"TST_TC", "Tper", "SG_S_TEMP", S}}},
+      {SettableFirstType,
+       {{"TST_S1", "Tper", "SG_S_TEMP", S},
+        {"TST_S2", "UChr", "SG_C_NET", RS},
+        {"TST_S3", "Tper", "SG_R_TEMP", R}}},
+      {ReturningSubType,
+       {{"TST_U1", "Tper", "SG_R_TEMP", R},
+        {"TST_U2", "Hmty", "SG_R_CLIM", R},
+        {"TST_U3", "Tper", "SG_R_TEMP", R}}},
+      {SparseFrameType,
+       {{"TST_F0", "Tper", "SG_R_TEMP", R},
+        {"TST_F1", "Hmty", "SG_S_HUM", S},
+        {"TST_F2", "Bit", "SG_R_OUT", R},
+        {"TST_F3", "UChr", "SG_S_ALM", S},
+        {"TST_F4", "Del3", "SG_S_DEF", ""},
+        {"TST_F5", "Hmty", "SG_R_CLIM", RS}}},
+      {PaddedType,
+       {{"TST_P_R1", "Tper", "SG_R_TEMP", "<parIsDSt/>" + R},
+        {"TST_P_R2", "Hmty", "SG_R_CLIM", R},
+        {"TST_P_PAD", "UChr", "SG_R_STATE", R + "<parIsPad/>"},
+        {"TST_P_R3", "Tper", "SG_R_TEMP", "<parIsDSt/>" + R},
+        {"TST_P_S", "Tper", "SG_S_TEMP", S}}},
+  };
+}
+
+}  // namespace
+
+void LoadNetworkTestCatalogue() {
+  static bool loaded = false;
+  if (loaded) return;
+  TempDir dir;
+  CopyShippedTables(dir);
+  std::string params, instruments, refs;
+  for (const TestType& t : TestTypes()) {
+    const std::string code = PardeloStravon::ToUtf8(t.code);
+    instruments += InstrRecord(code);
+    for (const TestPar& p : t.pars) {
+      params += ParamRecord(p);
+      refs += ParRef(code, p.id);
+    }
+  }
+  ReplaceInTable(dir, "chkParam.xml", "</params>", params + "</params>");
+  ReplaceInTable(dir, "chkInstr.xml", "</instruments>", instruments + "</instruments>");
+  ReplaceInTable(dir, "chkInstrPar.xml", "</instrPars>", refs + "</instrPars>");
+  ASSERT_EQ(PardeloStravon::LoadResources(dir.Wide()), L"");
+  loaded = true;
+}
+
+}  // namespace TestSupport
