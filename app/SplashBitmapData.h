@@ -1,0 +1,6 @@
+#pragma once
+// The bytes of resources/splash151.bmp, generated at build time.
+#include <cstddef>
+
+extern const unsigned char SplashBitmapBytes[];
+extern const std::size_t SplashBitmapSize;
