@@ -12,7 +12,9 @@
 #include "app/DibSection.h"
 #include "app/Palette.h"
 
-// The description of the held bitmap; all zero when empty.
+// The description of the held bitmap; all zero when empty. Width, height,
+// depth and line length are the BMP's; the bits are the pixels as the
+// toolkit holds them (RGB, 3 bytes each).
 struct DibDescription {
   int bmType = 0;
   int bmWidth = 0;

@@ -29,6 +29,9 @@ int SendoraApp::InitInstance(int argc, const char* const* argv) {
   // A submission program that stops reading early must be reported, not
   // end this program.
   std::signal(SIGPIPE, SIG_IGN);
+  // A caller that ignores SIGCHLD would pass that on, and the submission
+  // program's end could not be waited for.
+  std::signal(SIGCHLD, SIG_DFL);
   const std::wstring recipient = Argument(argc, argv, 1);
   const std::wstring subject = Argument(argc, argv, 2);
   const std::wstring text = Argument(argc, argv, 3);

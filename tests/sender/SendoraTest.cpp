@@ -63,9 +63,11 @@ class SendoraTest : public testing::Test {
   // Runs the program with a clean environment, only the fake first on the
   // search path.
   RunResult Run(const std::vector<std::string>& args, const std::string& mode = "read", int status = 0,
-                const std::string& path = "") {
+                const std::string& path = "", bool callerIgnoresChildren = false) {
     const fs::path err = dir_.Path() / "stderr";
-    std::string command = "cd " + Quoted(Work().string()) + " && exec env -i PATH=" +
+    // An ignored SIGCHLD stays ignored across exec (dash cannot ignore it).
+    const std::string ignoring = callerIgnoresChildren ? "perl -e '$SIG{CHLD} = q(IGNORE); exec @ARGV or die' " : "";
+    std::string command = "cd " + Quoted(Work().string()) + " && exec " + ignoring + "env -i PATH=" +
                           Quoted(path.empty() ? Bin().string() + ":/usr/bin:/bin" : path) +
                           " HOME=" + Quoted(Home().string()) + " TZ=UTC-2 FAKE_DIR=" + Quoted(Record().string()) +
                           " FAKE_MODE=" + mode + " FAKE_STATUS=" + std::to_string(status) + " " +
@@ -185,8 +187,11 @@ TEST_F(SendoraTest, ExitCode_IsZeroOnlyWhenTheWholeMessageWentOut) {
     int status;
     std::string text;
     int exitCode;
+    bool callerIgnoresChildren = false;
   } cases[] = {
       {"accepted", "", "read", 0, "t", 0},
+      {"accepted-by-a-caller-that-ignores-its-children", "", "read", 0, "t", 0, true},
+      {"refused-by-a-caller-that-ignores-its-children", "", "read", 75, "t", 75, true},
       {"refused", "", "read", 75, "t", 75},
       {"refused-without-reading-a-large-text", "", "noread", 75, bigText, 75},
       {"status-0-without-reading-a-large-text", "", "noread", 0, bigText, 1},
@@ -197,7 +202,7 @@ TEST_F(SendoraTest, ExitCode_IsZeroOnlyWhenTheWholeMessageWentOut) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WriteFake(c.fake.empty() ? FakeSendmail : c.fake);
-    const RunResult r = Run({"a@example.org", "s", c.text}, c.mode, c.status);
+    const RunResult r = Run({"a@example.org", "s", c.text}, c.mode, c.status, "", c.callerIgnoresChildren);
     EXPECT_EQ(r.signal, 0) << "the program itself was ended by a signal";
     EXPECT_EQ(r.exitCode, c.exitCode);
     if (c.exitCode == 0)
