@@ -6,17 +6,19 @@
 
 namespace MailDecoding {
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
+std::vector<std::string> SplitEnded(const std::string& text, char end) {
+  std::vector<std::string> pieces;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i)
-    if (text[i] == '\n') {
-      lines.push_back(text.substr(start, i - start));
+    if (text[i] == end) {
+      pieces.push_back(text.substr(start, i - start));
       start = i + 1;
     }
-  EXPECT_EQ(start, text.size()) << "the last line has no LF";
-  return lines;
+  EXPECT_EQ(start, text.size()) << "the last piece is not ended";
+  return pieces;
 }
+
+std::vector<std::string> SplitLines(const std::string& text) { return SplitEnded(text, '\n'); }
 
 Message Parse(const std::string& raw) {
   Message m;

@@ -16,7 +16,9 @@ struct Message {
   bool crlf = false;                                         // any CR in the message
 };
 
-std::vector<std::string> SplitLines(const std::string& text);  // at LF; the last line ends with LF
+// Pieces each ended by `end`, the last one included.
+std::vector<std::string> SplitEnded(const std::string& text, char end);
+std::vector<std::string> SplitLines(const std::string& text);  // at LF
 Message Parse(const std::string& raw);
 std::string DecodeQuotedPrintable(const std::string& body);
 std::string DecodeHeaderValue(const std::string& value);

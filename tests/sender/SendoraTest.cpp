@@ -83,15 +83,7 @@ class SendoraTest : public testing::Test {
   }
 
   std::vector<std::string> RecordedArguments() const {
-    const std::string raw = TestSupport::ReadFileBytes(Record() / "args");
-    std::vector<std::string> args;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < raw.size(); ++i)
-      if (raw[i] == '\0') {
-        args.push_back(raw.substr(start, i - start));
-        start = i + 1;
-      }
-    return args;
+    return SplitEnded(TestSupport::ReadFileBytes(Record() / "args"), '\0');
   }
 
   std::string RecordedMessage() const { return TestSupport::ReadFileBytes(Record() / "message"); }
