@@ -67,6 +67,14 @@ TEST(Deadline, ArmsOnceAndStaysReachedUntilDisarmed) {
   EXPECT_TRUE(DeadlineReached(true, immediate, 0));
 }
 
+namespace {
+
+constexpr std::time_t TimeMax = std::numeric_limits<std::time_t>::max();
+constexpr std::time_t TimeMin = std::numeric_limits<std::time_t>::min();
+constexpr std::time_t Today = 1234566001;
+
+}  // namespace
+
 TEST(PeriodGrid, NextTimeStaysOnTheGrid) {
   const struct {
     std::time_t next;
@@ -84,30 +92,8 @@ TEST(PeriodGrid, NextTimeStaysOnTheGrid) {
       // A period of 0 or less counts as one second.
       {1000, 0, 1650, 1650},
       {1000, -5, 1650, 1650},
-  };
-  for (const auto& c : cases) {
-    TestClock clock(c.now);
-    EXPECT_EQ(NextPeriodTime(c.next, c.period), c.expected) << c.next << " " << c.period << " " << c.now;
-  }
-}
-
-namespace {
-
-constexpr std::time_t TimeMax = std::numeric_limits<std::time_t>::max();
-constexpr std::time_t TimeMin = std::numeric_limits<std::time_t>::min();
-constexpr std::time_t Today = 1234566001;
-
-}  // namespace
-
-// Values a loaded file may hold, far beyond any dialog's: the grid is worked
-// out exactly, and a point beyond the type's range gives its end.
-TEST(PeriodGrid, LimitsOfTheType_GiveTheExactGridPointOrTheEnd) {
-  const struct {
-    std::time_t next;
-    long period;
-    std::time_t now;
-    std::time_t expected;
-  } cases[] = {
+      // Values a loaded file may hold, far beyond any dialog's: the grid is
+      // worked out exactly, and a point beyond the type's range gives its end.
       {-9223372036854775807, 30, Today, 1234566023},
       {TimeMin, 1, Today, Today},
       {TimeMax, 1, Today, Today},
@@ -123,8 +109,7 @@ TEST(PeriodGrid, LimitsOfTheType_GiveTheExactGridPointOrTheEnd) {
   };
   for (const auto& c : cases) {
     TestClock clock(c.now);
-    EXPECT_EQ(NextPeriodTime(c.next, c.period), c.expected)
-        << c.next << " " << c.period << " " << c.now;
+    EXPECT_EQ(NextPeriodTime(c.next, c.period), c.expected) << c.next << " " << c.period << " " << c.now;
   }
 }
 
@@ -148,7 +133,7 @@ TEST(Deadline, HugeDelays_SaturateInsteadOfWrapping) {
     EXPECT_EQ(DeadlineReachedAt(true, deadline, c.delay, c.now), c.reached) << c.delay;
     EXPECT_EQ(deadline, c.deadline) << c.delay;
   }
-  // "Not in this program's life": still not reached a few centuries on.
+  // "Not in this program's life": still not reached ten thousand years on.
   TestClock clock(Today);
   std::time_t deadline = 0;
   EXPECT_FALSE(DeadlineReached(true, deadline, LONG_MAX));
