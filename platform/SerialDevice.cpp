@@ -278,6 +278,11 @@ bool PurgeSerial(SerialHandle h) {
   return tcflush(h->fd, TCIOFLUSH) == 0 ? true : Fail(errno);
 }
 
+bool PurgeSerialInput(SerialHandle h) {
+  if (!Valid(h)) return Fail(EBADF);
+  return tcflush(h->fd, TCIFLUSH) == 0 ? true : Fail(errno);
+}
+
 bool CloseSerial(SerialHandle h) {
   if (!Valid(h)) return Fail(EBADF);
   // On a pseudo-terminal whose other side stays open the exclusive mode

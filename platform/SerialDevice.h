@@ -76,6 +76,9 @@ bool WriteSerial(SerialHandle h, const unsigned char* data, std::size_t n, std::
 bool CancelSerialIo(SerialHandle h);
 // Discards what waits in the input and output queues.
 bool PurgeSerial(SerialHandle h);
+// Discards only what waits in the input queue: characters received and not
+// yet read.
+bool PurgeSerialInput(SerialHandle h);
 bool CloseSerial(SerialHandle h);
 // The error number of the calling thread's last failed call above.
 int SerialLastError();

@@ -2,9 +2,9 @@
 
 #include <cerrno>
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <cwctype>
+#include <limits>
 
 #include "foundation/core/Clock.h"
 
@@ -106,6 +106,20 @@ long TextToDuration(const std::wstring& text) {
   return static_cast<long>(total);
 }
 
+std::time_t TimePlus(std::time_t t, long long seconds) {
+  std::time_t sum = 0;
+  if (!__builtin_add_overflow(t, seconds, &sum)) return sum;
+  return seconds > 0 ? std::numeric_limits<std::time_t>::max()
+                     : std::numeric_limits<std::time_t>::min();
+}
+
+std::time_t TimeMinus(std::time_t t, long long seconds) {
+  std::time_t difference = 0;
+  if (!__builtin_sub_overflow(t, seconds, &difference)) return difference;
+  return seconds < 0 ? std::numeric_limits<std::time_t>::max()
+                     : std::numeric_limits<std::time_t>::min();
+}
+
 bool DeadlineReached(bool enabled, std::time_t& deadline, long delay) {
   return DeadlineReachedAt(enabled, deadline, delay, Now());
 }
@@ -115,15 +129,24 @@ bool DeadlineReachedAt(bool enabled, std::time_t& deadline, long delay, std::tim
     deadline = 0;
     return false;
   }
-  if (deadline == 0) deadline = now + delay;
+  if (deadline == 0) deadline = TimePlus(now, delay);
   return deadline <= now;
 }
 
 std::time_t NextPeriodTime(std::time_t next, long period) {
   if (period <= 0) period = 1;
   const std::time_t now = Now();
-  const double k = std::ceil(static_cast<double>(now - next) / static_cast<double>(period));
-  return next + static_cast<std::time_t>(period) * static_cast<std::time_t>(k);
+  // In 128 bits nothing here can overflow. The ceiling of the integer
+  // quotient equals that of a floating-point division for every distance a
+  // double holds exactly, and stays exact beyond.
+  typedef __int128 Wide;
+  const Wide distance = Wide{now} - next;
+  Wide k = distance / period;
+  if (distance % period > 0) ++k;
+  const Wide due = Wide{next} + k * period;
+  if (due > std::numeric_limits<std::time_t>::max()) return std::numeric_limits<std::time_t>::max();
+  if (due < std::numeric_limits<std::time_t>::min()) return std::numeric_limits<std::time_t>::min();
+  return static_cast<std::time_t>(due);
 }
 
 }  // namespace PardeloStravon

@@ -17,6 +17,12 @@ std::wstring DurationToText(long seconds);
 // Fields that are no integer count as 0.
 long TextToDuration(const std::wstring& text);
 
+// Time plus or minus seconds without overflow: a result beyond the range of
+// time_t stays at its end, so a huge delay means "not in this program's
+// life" and a huge period reaches back to the beginning of time.
+std::time_t TimePlus(std::time_t t, long long seconds);
+std::time_t TimeMinus(std::time_t t, long long seconds);
+
 // While enabled, arms the deadline at now + delay the first time and then
 // tells whether it has passed; disabled, disarms it and gives false.
 bool DeadlineReached(bool enabled, std::time_t& deadline, long delay);
@@ -24,7 +30,8 @@ bool DeadlineReached(bool enabled, std::time_t& deadline, long delay);
 bool DeadlineReachedAt(bool enabled, std::time_t& deadline, long delay, std::time_t now);
 
 // The earliest instant of the grid next + k x period not before now. A period
-// of 0 or less counts as 1 second.
+// of 0 or less counts as 1 second. Worked out exactly at any distance between
+// next and now; a grid point beyond the range of time_t gives its end.
 std::time_t NextPeriodTime(std::time_t next, long period);
 
 }  // namespace PardeloStravon

@@ -37,8 +37,15 @@ template <class Archive>
 void InstrNetOpt::load(Archive& ar, const unsigned int /*version*/) {
   NetOptRecord options = Options();
   SerializeSavedOptions(ar, options);
+  // The archive sets the pointer as soon as it has made the object, before
+  // the object's fields are read: when they fail, the object is ours to free.
   InstrNet* raw = nullptr;
-  ar >> boost::serialization::make_nvp("pIN_", raw);
+  try {
+    ar >> boost::serialization::make_nvp("pIN_", raw);
+  } catch (...) {
+    delete raw;
+    throw;
+  }
   const std::unique_ptr<InstrNet> loaded(raw);
   SetOptions(options);
   // The network object stays the same; it takes the loaded nodes.

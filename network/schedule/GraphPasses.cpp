@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/core/Clock.h"
+#include "foundation/core/Duration.h"
 #include "network/DocServices.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/schedule/Schedule.h"
@@ -21,8 +22,8 @@ bool PrintPass(InstrNetOpt& options) {
     if (!PrintDue(node)) continue;
     doc.SetModified(true);
     const long period = node.Opt().ps_;
-    const std::time_t to = node.State().pn_ - period;
-    std::time_t from = to - period;
+    const std::time_t to = TimeMinus(node.State().pn_, period);
+    std::time_t from = TimeMinus(to, period);
     if (from >= to) from = 0;
     DocPrintGraphic(h->first, doc, from, to);
     doc.EmitDocSignal(h->first, dsPrinted);

@@ -1,6 +1,7 @@
 #include "network/schedule/LinkStates.h"
 
 #include "foundation/core/Clock.h"
+#include "foundation/core/Duration.h"
 #include "network/serial/InstrumentOperations.h"
 
 namespace PardeloStravon {
@@ -14,7 +15,7 @@ void NextLinkState(NodeSt& st, bool answered, long lostLinkDelay) {
   switch (link) {
     case Node::to_check:
     case Node::yes_link:
-      st.linkDeadline_ = static_cast<long>(Now() + lostLinkDelay);
+      st.linkDeadline_ = static_cast<long>(TimePlus(Now(), lostLinkDelay));
       [[fallthrough]];
     case Node::not_yet:
     case Node::int_link:

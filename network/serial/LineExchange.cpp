@@ -25,9 +25,13 @@ enum class Outcome { answered, silent, writeFailed, readFailed };
 
 // Sends the text with parity, waits for the colon and reads up to
 // `answerLength` characters after it; the answer text has its parity
-// checked.
-Outcome SendAndRead(PortHandle h, const std::string& text, std::size_t answerLength,
+// checked. The monitor always speaks first, so whatever waits in the input
+// before the request goes out (a late answer to an earlier request, perhaps
+// of another instrument) cannot be its answer: it is discarded.
+Outcome SendAndRead(CommSetWithHandle& port, const std::string& text, std::size_t answerLength,
                     const SerialLogSink* sink, std::string& answer) {
+  port.Purge(sink);
+  const PortHandle h = port.Handle();
   const std::string wire = AddParity(text);
   std::size_t count = 0;
   if (!Platform::WriteSerial(h, reinterpret_cast<const unsigned char*>(wire.data()), wire.size(),
@@ -109,7 +113,7 @@ Record HexSendGet(CommSetWithHandle& port, const Record& record, int attempts,
       }
       WriteToSink(sink, atProgress, L"communication status get ok ... ");
       std::string answer;
-      const Outcome outcome = SendAndRead(h, record.Text(), LongestAnswer, sink, answer);
+      const Outcome outcome = SendAndRead(port, record.Text(), LongestAnswer, sink, answer);
       if (outcome == Outcome::silent) continue;
       if (outcome == Outcome::writeFailed) {
         ReportAborted(sink, L"Error writing on serial port. Aborting ...\n");
@@ -137,9 +141,8 @@ bool SendWithAck(CommSetWithHandle& port, const Record& record, int attempts,
   const std::size_t echoLength = 2 * std::clamp(record.Count(), 0, IntelHex::MaxDataBytes) + 10;
   for (int i = 1; i <= attempts; ++i) {
     WriteToSink(sink, atProgress, L" " + wideText + L" to be sent by PC ... ");
-    const PortHandle h = port.Handle();
     std::string answer;
-    const Outcome outcome = SendAndRead(h, text, echoLength, sink, answer);
+    const Outcome outcome = SendAndRead(port, text, echoLength, sink, answer);
     if (outcome == Outcome::silent) continue;
     // These two texts begin with a blank, unlike the same failures of
     // HexSendGet; logs are searched for both forms.

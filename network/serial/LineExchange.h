@@ -2,7 +2,8 @@
 // One exchange on the line: the monitor sends a record and waits for the
 // instrument's answer. Every character sent carries even parity; every
 // character received is checked, except those read while waiting for the
-// colon, which are compared as they arrive.
+// colon, which are compared as they arrive. Before every request goes out,
+// whatever waits in the input is purged: it cannot be the request's answer.
 #include "network/serial/IntelHex.h"
 #include "network/serial/SerialPort.h"
 

@@ -48,6 +48,15 @@ bool PortOpened(const SerialLogSink* sink) {
   return false;
 }
 
+// Instruments need not echo the address field, so an answer is refused for
+// it only when it names another instrument of the line: then it is certainly
+// not this instrument's (a late answer to an earlier request).
+bool NamesAnotherInstrument(const Record& answer, const Record& request) {
+  const int field = answer.Address();
+  return field >= AddressOffset + 1 && field <= AddressOffset + 0xFE &&
+         field != request.Address();
+}
+
 void BlockPause() {
   std::this_thread::sleep_for(std::chrono::milliseconds(CurrentLineTimings().blockPause));
 }
@@ -68,7 +77,7 @@ bool ReadBlocks(int address, VUC& frame, int blockSize, const SerialLogSink* sin
                          {static_cast<unsigned char>(k), static_cast<unsigned char>(n)});
     const Record answer = HexSendGet(SerialPort(), request, 3, sink);
     if (!answer.IsValid() || answer.Type() != readCommand || answer.Count() != n + 1 ||
-        answer.Data()[0] != k)
+        answer.Data()[0] != k || NamesAnotherInstrument(answer, request))
       return false;
     std::copy_n(answer.Data().begin() + 1, n, frame.begin() + offset);
     BlockPause();

@@ -26,9 +26,11 @@ constexpr int MaxBlockSize = 15;
 
 // Fills the frame, whose size is the number of bytes to read, block by
 // block with `readCommand` (cmdReadReadings or cmdReadSettings); 3 attempts
-// per block. A failed read leaves the blocks already read in the frame.
-// A frame that needs more than 256 blocks is refused before anything is
-// sent.
+// per block. An answer of another type, count or block index, or whose
+// address field names another instrument (0x1801 to 0xFE + 0x1800), fails
+// the read at once. A failed read leaves the blocks already read in the
+// frame. A frame that needs more than 256 blocks is refused before anything
+// is sent.
 bool ReadBlocks(int address, PardeloStravon::VUC& frame, int blockSize, const SerialLogSink* sink,
                 Command readCommand);
 

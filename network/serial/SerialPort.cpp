@@ -56,7 +56,7 @@ bool CommSetSimple::Purge(const SerialLogSink* sink) {
     return true;
   }
   WriteToSink(sink, atProgress, L" Going to purge handle ... ");
-  Platform::PurgeSerial(handle_);
+  Platform::PurgeSerialInput(handle_);
   return true;
 }
 

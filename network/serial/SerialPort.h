@@ -43,7 +43,7 @@ class CommSet {
   virtual bool Open(const SerialLogSink* sink) = 0;
   // Closes the held handle and forgets it, whatever the close reported.
   virtual void Close(const SerialLogSink* sink) = 0;
-  // Discards both of the port's queues; always true.
+  // Discards what waits in the receive queue; always true.
   virtual bool Purge(const SerialLogSink* sink) = 0;
   virtual bool IsOpen() const = 0;
 };

@@ -133,10 +133,15 @@ TEST_F(SerialDeviceTest, WrittenBytesReachTheOtherEndUnchanged) {
 }
 
 TEST_F(SerialDeviceTest, PurgeDiscardsWhatWaits) {
-  pty_.Send("stale");
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  ASSERT_TRUE(PurgeSerial(h_));
-  EXPECT_EQ(Read(5, {0, 0, 0, 0, 0}), 0u);
+  for (bool (*purge)(SerialHandle) : {PurgeSerial, PurgeSerialInput}) {
+    pty_.Send("stale");
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(purge(h_));
+    EXPECT_EQ(Read(5, {0, 0, 0, 0, 0}), 0u);
+    // What arrives after the purge is read as usual.
+    pty_.Send("fresh");
+    EXPECT_EQ(Read(5, {0, 0, 500, 0, 0}), 5u);
+  }
 }
 
 TEST(SerialDeviceHandles, CallsOnNoHandle_FailWithoutTouchingAnything) {

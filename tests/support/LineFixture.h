@@ -3,6 +3,8 @@
 // pointed at it, short line timings, and a sink that keeps every text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +23,32 @@ inline SerComm::LineTimings FastTimings() {
   t.colonDeadline = 500;
   t.blockPause = 1;
   return t;
+}
+
+// The real line's time-outs and pace made `speedup` times faster, so that
+// delays keep their relation to the time-outs: a delay of d ms on the line
+// is d / speedup here.
+inline SerComm::LineTimings ScaledTimings(unsigned speedup) {
+  const SerComm::LineTimings real;
+  SerComm::LineTimings t;
+  t.port = {real.port.readInterval / speedup,
+            std::max(real.port.readTotalMultiplier / speedup, 1u),
+            real.port.readTotalConstant / speedup,
+            std::max(real.port.writeTotalMultiplier / speedup, 1u),
+            real.port.writeTotalConstant / speedup};
+  t.colonDeadline = real.colonDeadline / speedup;
+  t.blockPause = std::max(real.blockPause / speedup, 1u);
+  return t;
+}
+
+// Instruments that answer at the line's pace made `speedup` times faster,
+// after a reaction time of `reactionMs` on the line.
+inline Simulator::Options ScaledInstruments(unsigned speedup, unsigned reactionMs) {
+  Simulator::Options o;
+  o.paced = true;
+  o.charsPerSecond = 960 * static_cast<int>(speedup);
+  o.replyDelay = std::chrono::milliseconds(reactionMs / speedup);
+  return o;
 }
 
 typedef std::pair<SerComm::ActionType, std::wstring> SinkText;

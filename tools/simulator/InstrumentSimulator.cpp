@@ -44,15 +44,15 @@ struct Received {
 };
 
 // The answer with a fault applied to its fields, as text without parity.
-std::string AnswerText(const Record& answer, std::optional<Fault> fault,
-                       const std::string& garbage) {
+std::string AnswerText(const Record& answer, std::optional<Fault> fault, const Options& options) {
   int type = answer.Type();
   int address = answer.Address();
   VUC data = answer.Data();
   if (fault) {
     switch (*fault) {
       case Fault::otherAddress:
-        address = (address + 1) & 0xFFFF;
+        address = options.otherAddressField >= 0 ? options.otherAddressField & 0xFFFF
+                                                 : (address + 1) & 0xFFFF;
         break;
       case Fault::wrongBlockIndex:
         if (!data.empty()) ++data[0];
@@ -90,7 +90,7 @@ std::string AnswerText(const Record& answer, std::optional<Fault> fault,
       text.resize(text.size() / 2);
       break;
     case Fault::garbage:
-      text = garbage;
+      text = options.garbage;
       break;
     default:
       break;
@@ -101,9 +101,9 @@ std::string AnswerText(const Record& answer, std::optional<Fault> fault,
 }  // namespace
 
 struct InstrumentSimulator::Impl {
-  explicit Impl(const Options& o) : options(o) {}
+  explicit Impl(const Options& o) : options(o), lateDelay(o.lateDelay) {}
 
-  Options options;
+  const Options options;
   Platform::PseudoTerminal line;
   std::thread server;
 
@@ -112,6 +112,7 @@ struct InstrumentSimulator::Impl {
   bool stop = false;
   std::map<int, Instrument> instruments;
   std::deque<ArmedFault> faults;
+  std::chrono::milliseconds lateDelay;
   std::vector<Received> received;
   std::vector<std::string> texts;
   std::string raw;
@@ -197,6 +198,7 @@ void InstrumentSimulator::Impl::Answer(const std::string& requestText) {
   const Record request = IntelHex::ParseRecord(requestText);
   std::optional<Record> answer;
   std::optional<Fault> fault;
+  std::chrono::milliseconds late{0};
   {
     std::lock_guard<std::mutex> lock(m);
     texts.push_back(requestText);
@@ -206,6 +208,7 @@ void InstrumentSimulator::Impl::Answer(const std::string& requestText) {
     answer = Respond(request);
     if (!answer) return;
     fault = TakeFault(address);
+    late = lateDelay;
   }
   const auto charTime = std::chrono::microseconds(1000000 / std::max(options.charsPerSecond, 1));
   Steady::time_point at = Steady::now();
@@ -216,8 +219,8 @@ void InstrumentSimulator::Impl::Answer(const std::string& requestText) {
   }
   at += options.replyDelay;
   if (fault == Fault::silence) return;
-  if (fault == Fault::lateAnswer) at += options.lateDelay;
-  std::string wire = SerComm::AddParity(AnswerText(*answer, fault, options.garbage));
+  if (fault == Fault::lateAnswer) at += late;
+  std::string wire = SerComm::AddParity(AnswerText(*answer, fault, options));
   if (fault == Fault::badParity) wire[wire.size() / 2] ^= static_cast<char>(0x80);
   outbox.emplace(at, wire);
 }
@@ -361,6 +364,11 @@ void InstrumentSimulator::ArmFault(Fault fault, int times, int address) {
 void InstrumentSimulator::ClearFaults() {
   std::lock_guard<std::mutex> lock(impl_->m);
   impl_->faults.clear();
+}
+
+void InstrumentSimulator::SetLateDelay(std::chrono::milliseconds delay) {
+  std::lock_guard<std::mutex> lock(impl_->m);
+  impl_->lateDelay = delay;
 }
 
 int InstrumentSimulator::Requests(int address, int command) const {

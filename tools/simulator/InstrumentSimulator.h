@@ -37,7 +37,7 @@ enum class Fault {
   wrongEcho,        // a valid record that differs from the right answer in one data byte
   shortAnswer,      // the answer cut after half its characters
   lateAnswer,       // the answer, but only after Options::lateDelay
-  otherAddress,     // the answer with the next address in its address field
+  otherAddress,     // the answer with Options::otherAddressField in its address field
   wrongBlockIndex,  // the answer's first data byte one higher
   wrongType,        // the answer carries the other read command (131 <-> 132)
   wrongCount,       // the answer one data byte short
@@ -52,6 +52,8 @@ struct Options {
   std::chrono::milliseconds replyDelay{0};
   // How late a lateAnswer comes.
   std::chrono::milliseconds lateDelay{1500};
+  // The address field of an otherAddress answer; -1: the next address.
+  int otherAddressField = -1;
   // What a garbage answer sends; it must hold no colon.
   std::string garbage = "GARBAGE#GARBAGE#";
 };
@@ -96,6 +98,8 @@ class InstrumentSimulator {
   // earlier apply first.
   void ArmFault(Fault fault, int times = 1, int address = anyAddress);
   void ClearFaults();
+  // Replaces Options::lateDelay for the answers given from now on.
+  void SetLateDelay(std::chrono::milliseconds delay);
 
   // Well-formed records received, by instrument address and record type.
   int Requests(int address = anyAddress, int command = anyCommand) const;

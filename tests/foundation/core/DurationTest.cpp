@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
+
 #include "foundation/core/Clock.h"
 #include "foundation/core/Duration.h"
 #include "foundation/core/TextConv.h"
@@ -64,6 +67,14 @@ TEST(Deadline, ArmsOnceAndStaysReachedUntilDisarmed) {
   EXPECT_TRUE(DeadlineReached(true, immediate, 0));
 }
 
+namespace {
+
+constexpr std::time_t TimeMax = std::numeric_limits<std::time_t>::max();
+constexpr std::time_t TimeMin = std::numeric_limits<std::time_t>::min();
+constexpr std::time_t Today = 1234566001;
+
+}  // namespace
+
 TEST(PeriodGrid, NextTimeStaysOnTheGrid) {
   const struct {
     std::time_t next;
@@ -81,9 +92,72 @@ TEST(PeriodGrid, NextTimeStaysOnTheGrid) {
       // A period of 0 or less counts as one second.
       {1000, 0, 1650, 1650},
       {1000, -5, 1650, 1650},
+      // Values a loaded file may hold, far beyond any dialog's: the grid is
+      // worked out exactly, and a point beyond the type's range gives its end.
+      {-9223372036854775807, 30, Today, 1234566023},
+      {TimeMin, 1, Today, Today},
+      {TimeMax, 1, Today, Today},
+      {TimeMax, 300, Today, TimeMax - 300 * ((TimeMax - Today) / 300)},
+      {TimeMax, LONG_MAX, Today, TimeMax},
+      {TimeMin, LONG_MAX, Today, TimeMax - 1},
+      {0, LONG_MAX, Today, TimeMax},
+      {0, 300, TimeMax, TimeMax},
+      {TimeMax, 300, TimeMax, TimeMax},
+      {TimeMax, 1, TimeMin, TimeMin},
+      {TimeMin, 300, TimeMin, TimeMin},
+      {TimeMin, LONG_MIN, Today, Today},
   };
   for (const auto& c : cases) {
     TestClock clock(c.now);
     EXPECT_EQ(NextPeriodTime(c.next, c.period), c.expected) << c.next << " " << c.period << " " << c.now;
+  }
+}
+
+TEST(Deadline, HugeDelays_SaturateInsteadOfWrapping) {
+  const struct {
+    long delay;
+    std::time_t now;
+    std::time_t deadline;
+    bool reached;
+  } cases[] = {
+      {LONG_MAX, Today, TimeMax, false},
+      {LONG_MAX - Today, Today, TimeMax, false},
+      {LONG_MAX, -Today, LONG_MAX - Today, false},
+      {LONG_MIN, Today, LONG_MIN + Today, true},
+      {LONG_MIN, -1, TimeMin, true},
+      {1, TimeMax, TimeMax, true},
+      {-1, TimeMin, TimeMin, true},
+  };
+  for (const auto& c : cases) {
+    std::time_t deadline = 0;
+    EXPECT_EQ(DeadlineReachedAt(true, deadline, c.delay, c.now), c.reached) << c.delay;
+    EXPECT_EQ(deadline, c.deadline) << c.delay;
+  }
+  // "Not in this program's life": still not reached ten thousand years on.
+  TestClock clock(Today);
+  std::time_t deadline = 0;
+  EXPECT_FALSE(DeadlineReached(true, deadline, LONG_MAX));
+  clock.Set(Today + 10000LL * 365 * 86400);
+  EXPECT_FALSE(DeadlineReached(true, deadline, LONG_MAX));
+}
+
+TEST(TimeArithmetic, SumsAndDifferencesBeyondTheTypeStayAtItsEnds) {
+  const struct {
+    std::time_t t;
+    long long seconds;
+    std::time_t plus, minus;
+  } cases[] = {
+      {Today, 30, Today + 30, Today - 30},
+      {Today, LLONG_MAX, TimeMax, Today - LLONG_MAX},
+      {Today, LLONG_MIN, Today + LLONG_MIN, TimeMax},
+      {-Today, LLONG_MIN, TimeMin, LLONG_MAX - Today + 1},
+      {TimeMax, 1, TimeMax, TimeMax - 1},
+      {TimeMin, -1, TimeMin, TimeMin + 1},
+      {TimeMin, 1, TimeMin + 1, TimeMin},
+      {TimeMax, -1, TimeMax - 1, TimeMax},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TimePlus(c.t, c.seconds), c.plus) << c.t << " + " << c.seconds;
+    EXPECT_EQ(TimeMinus(c.t, c.seconds), c.minus) << c.t << " - " << c.seconds;
   }
 }

@@ -1,6 +1,10 @@
 // The periodic work against simulated instruments on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <sstream>
+
 #include "foundation/core/LogChannel.h"
 #include "foundation/core/TimeStamp.h"
 #include "network/schedule/PeriodicStep.h"
@@ -122,4 +126,86 @@ TEST_F(PeriodicLineTest, BroadcastSlot_IsAskedWhenDueAndThenAtItsIntervalFromTha
   EXPECT_EQ(sim_.Requests(7, 139), 2);
   EXPECT_EQ(Opt().NetState().nextBroadcast_[1], StartTime + 121);
   EXPECT_EQ(pauses.size(), 2u);
+}
+
+namespace {
+
+// Two instruments of one type on a line twenty times faster than the real
+// one; instrument 5 answers late, by a delay that walks through the range
+// around the block time-out.
+class LateNeighbourTest : public NetworkTest::ScheduleFixture {
+ protected:
+  static constexpr unsigned Speedup = 20;
+  static constexpr int BlockTimeoutMs = 1020;  // on the real line
+
+  LateNeighbourTest()
+      : line_(NetworkTest::ScaledInstruments(Speedup, 100), NetworkTest::ScaledTimings(Speedup)) {
+    SetRx(true);
+  }
+
+  // Records its readings every second, nothing else.
+  void AddRecorded(int address) {
+    Node& node = Add(address);
+    NodeOpt opt = node.Opt();
+    opt.xr_ = opt.yr_ = opt.hr_ = opt.pr_ = opt.vr_ = false;
+    opt.gr_ = true;
+    opt.gs_ = 1;
+    node.SetOpt(opt);
+  }
+
+  // The frame bytes of every recorded line of the instrument's file.
+  std::vector<std::string> RecordedFrames(int address) {
+    std::vector<std::string> frames;
+    const auto path = folder_.Dir().Path() / MasterLogName(address);
+    if (!std::filesystem::exists(path)) return frames;
+    std::istringstream lines(TestSupport::ReadFileBytes(path));
+    for (std::string line; std::getline(lines, line);) {
+      const auto at = line.find(ReadingsSeparator);
+      frames.push_back(at == std::string::npos ? line
+                                               : line.substr(at + ReadingsSeparator.size()));
+      if (!frames.back().empty() && frames.back().back() == '\r') frames.back().pop_back();
+    }
+    return frames;
+  }
+
+  NetworkTest::SimulatedLine line_;
+  Simulator::InstrumentSimulator& sim_ = line_.Sim();
+};
+
+std::string Hex(const VUC& frame) {
+  return RecordLine("", frame, 0).substr(NarrowTimeStampAt(0).size());
+}
+
+}  // namespace
+
+TEST_F(LateNeighbourTest, PeriodicRecording_NeverStoresTheOtherInstrumentsFrame) {
+  AddRecorded(5);
+  AddRecorded(6);
+  const InstrPars readable = ReadablePars(Net().GetPresent(5).Type().Pars());
+  VUC frameOf5(FrameLength(readable)), frameOf6(FrameLength(readable));
+  for (std::size_t i = 0; i < frameOf5.size(); ++i) {
+    frameOf5[i] = static_cast<unsigned char>(0x10 + i);
+    frameOf6[i] = static_cast<unsigned char>(0x60 + i);
+  }
+  frameOf5 = ToVUC(readable, FromVUC(readable, frameOf5));
+  frameOf6 = ToVUC(readable, FromVUC(readable, frameOf6));
+  ASSERT_NE(frameOf5, frameOf6);
+  sim_.SetReadingsFrame(5, frameOf5);
+  sim_.SetReadingsFrame(6, frameOf6);
+  sim_.ArmFault(Simulator::Fault::lateAnswer, Simulator::InstrumentSimulator::forever, 5);
+
+  for (int lateMs = BlockTimeoutMs / 2; lateMs <= 7 * BlockTimeoutMs / 2; lateMs += 40) {
+    sim_.SetLateDelay(std::chrono::milliseconds(lateMs / static_cast<int>(Speedup)));
+    clock_.Advance(1);
+    for (bool restart = true; PeriodicStep(Opt(), Folder(), restart, poster_, nullptr);)
+      restart = false;
+    RunTasks();
+  }
+
+  for (const auto& [address, own] : {std::pair{5, Hex(frameOf5)}, std::pair{6, Hex(frameOf6)}}) {
+    const std::vector<std::string> frames = RecordedFrames(address);
+    for (const std::string& f : frames) EXPECT_EQ(f, own) << "instrument " << address;
+  }
+  // The neighbour that answers in time is recorded; the test is not empty.
+  EXPECT_FALSE(RecordedFrames(6).empty());
 }
