@@ -38,13 +38,24 @@ using Simulator::Fault;
 
 namespace {
 
-// Every fault of an answer the line can bring. The last, a valid record
+// Every fault of an answer the line can bring, in the order of FaultNames. The last, a valid record
 // with other data, only a write's echo can reveal, so reads never get it.
 const Fault Faults[] = {Fault::silence,      Fault::garbage,         Fault::badChecksum,
                         Fault::badParity,    Fault::shortAnswer,     Fault::lateAnswer,
                         Fault::otherAddress, Fault::wrongBlockIndex, Fault::wrongType,
                         Fault::wrongCount,   Fault::wrongEcho};
 constexpr std::size_t ReadFaults = std::size(Faults) - 1;
+
+// An answer with one of these faults is unusable and not asked again: the
+// exchange must fail. Taking it is a false OK even when its values happen to
+// be right (an answer from another address carries no values of its own in
+// the simulator).
+bool MustFail(Fault f)
+{
+  return f == Fault::badChecksum || f == Fault::badParity || f == Fault::shortAnswer ||
+         f == Fault::otherAddress || f == Fault::wrongBlockIndex || f == Fault::wrongType ||
+         f == Fault::wrongCount;
+}
 
 const long LostLinkDelay = 20;  // seconds of the test clock; one passes per exchange
 
@@ -274,11 +285,13 @@ int main(int argc, char** argv)
     if (kind <= 6) {
       InstrParValues values = DefaultValues(in.readable);
       ok = ReadingsExchange(opt, in.state, in.readable, in.address, values, nullptr);
-      if (ok && ToVUC(in.readable, values) != readings) FalseOk(c, n, in.address, "readings", fault, lastFault);
+      if (ok && (ToVUC(in.readable, values) != readings || (fault >= 0 && MustFail(Faults[fault]))))
+        FalseOk(c, n, in.address, "readings", fault, lastFault);
     } else if (kind <= 8) {
       InstrParValues values = DefaultValues(in.settable);
       ok = SettingsExchange(opt, in.state, in.settable, in.address, values, nullptr);
-      if (ok && ToVUC(in.settable, values) != settings) FalseOk(c, n, in.address, "settings", fault, lastFault);
+      if (ok && (ToVUC(in.settable, values) != settings || (fault >= 0 && MustFail(Faults[fault]))))
+        FalseOk(c, n, in.address, "settings", fault, lastFault);
     } else {
       const VUC wanted = RandomFrame(rng, in.settable);
       ok = SendSettings(in.address, in.settable, FromVUC(in.settable, wanted), nullptr);
