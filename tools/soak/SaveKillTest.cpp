@@ -26,6 +26,7 @@
 #include "foundation/core/TextConv.h"
 #include "network/nodes/Node.h"
 #include "network/nodes/SettingsFiles.h"
+#include "tests/support/fuzz/ChosenFileUi.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -34,13 +35,6 @@ using TestSupport::ReadFileBytes;
 using TestSupport::TempDir;
 
 namespace {
-
-struct FileUi : SettingsFileUi {
-  std::wstring path;
-  int messages = 0;
-  std::wstring ChooseFile(const std::wstring&, const std::wstring&, Mode) override { return path; }
-  void ShowEmptyMessage() override { ++messages; }
-};
 
 class SaveKill : public ::testing::Test {
  protected:
@@ -58,7 +52,7 @@ class SaveKill : public ::testing::Test {
   // Saves in this process; true when the save reported no failure.
   bool Save(const fs::path& target, const InstrParValues& values)
   {
-    FileUi ui;
+    FuzzInput::ChosenFileUi ui;
     ui.path = FromUtf8(target.string());
     SaveSettings(node_, 5, values, ui);
     return ui.messages == 0;
