@@ -28,4 +28,7 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j"$jobs" --target fuzz
 bash tools/soak/fuzz-run.sh 20 "$jobs" build-fuzz
-build/tools/soak/line-soak 1000 2>build/line-soak.log
+build/tools/soak/line-soak 1000 2>build/line-soak.log || {
+  grep -a "false OK\|link state\|hung" build/line-soak.log | tail -20
+  exit 1
+}
