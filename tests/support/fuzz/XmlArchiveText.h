@@ -2,10 +2,11 @@
 // Wide XML archives in memory for the fuzz targets: one object under one
 // name, saved to text and loaded from text.
 //
-// The input archive reads the root's end tag in its destructor, where a throw
-// ends the process. The loader here checks that end itself and, when it is
-// not there, leaves while the error is in flight, when the destructor reads
-// nothing.
+// The text is checked as every loader of a user's file checks it before
+// Boost reads it. The input archive reads the root's end tag in its
+// destructor, where a throw ends the process. The loader here checks that
+// end itself and, when it is not there, leaves while the error is in flight,
+// when the destructor reads nothing.
 #include <boost/archive/archive_exception.hpp>
 #include <boost/archive/xml_wiarchive.hpp>
 #include <boost/archive/xml_woarchive.hpp>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "foundation/core/TextConv.h"
+#include "foundation/core/XmlArchiveCheck.h"
 #include "tests/support/fuzz/Refusal.h"
 
 namespace FuzzInput {
@@ -56,6 +58,7 @@ template <class T>
 bool LoadXml(const std::wstring& text, const char* name, T& object)
 {
   return Accepted([&] {
+    PardeloStravon::CheckXmlArchiveIds(text);
     std::wistringstream is(text);
     boost::archive::xml_wiarchive ia(is);
     ia >> boost::serialization::make_nvp(name, object);
