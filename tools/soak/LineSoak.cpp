@@ -182,7 +182,8 @@ class HangWatch {
   std::thread thread_;
 };
 
-// The activity and serial logs would bury the counts; errors stay on stderr.
+// The logs would bury the counts, and wide text on a standard stream would
+// silence this program's own narrow lines there: the logs go nowhere.
 struct Discard : std::wstreambuf {
   int_type overflow(int_type c) override { return traits_type::not_eof(c); }
 };
@@ -209,6 +210,7 @@ int main(int argc, char** argv)
   static Discard discard;
   ActivityLog.Stream().rdbuf(&discard);
   SerCommLog.Stream().rdbuf(&discard);
+  ErrorLog.Stream().rdbuf(&discard);
 
   const std::wstring failure = LoadResources(ProgramFolder());
   if (!failure.empty()) {
