@@ -124,6 +124,7 @@ int main(int argc, char** argv)
   const auto start = std::chrono::steady_clock::now();
   std::vector<Sample> samples{Take(start)};
   long faults = 0;
+  long totalRequests = 0;
   struct {
     double seconds;
     int requests;
@@ -131,14 +132,17 @@ int main(int argc, char** argv)
   } quiet{};
   {
     WorkerThreads workers(doc, doc);
-    int faultedRequests = 0;
+    long faultedRequests = 0;
+    // The simulator keeps every request it received; its record is emptied
+    // at every sample so that only the monitor's memory is measured.
+    long earlierRequests = 0;
     auto nextSample = start + std::chrono::seconds(sampleSeconds);
     const auto end = start + std::chrono::seconds(seconds);
     while (std::chrono::steady_clock::now() < end) {
       doc.RunGuiTasks();
       doc.Forget();
       // About one answer in a hundred carries a fault.
-      const int requests = sim.Requests();
+      const long requests = earlierRequests + sim.Requests();
       for (; faultedRequests + 100 <= requests; faultedRequests += 100) {
         sim.ArmFault(Faults[rng() % std::size(Faults)], 1,
                      static_cast<int>(1 + rng() % 32));
@@ -148,11 +152,13 @@ int main(int argc, char** argv)
         samples.push_back(Take(start));
         const Sample& s = samples.back();
         const Sample& p = samples[samples.size() - 2];
-        std::printf("%7.0f s  resident %6ld kB  CPU %5.2f %% of a core  requests %d\n", s.seconds,
+        std::printf("%7.0f s  resident %6ld kB  CPU %5.2f %% of a core  requests %ld\n", s.seconds,
                     s.residentKb, 100 * (s.cpuSeconds - p.cpuSeconds) / (s.seconds - p.seconds),
                     requests);
         std::fflush(stdout);
         nextSample += std::chrono::seconds(sampleSeconds);
+        earlierRequests += sim.Requests();
+        sim.ResetCounters();
       }
       std::this_thread::sleep_for(20ms);
     }
@@ -162,15 +168,17 @@ int main(int argc, char** argv)
     doc.NetOpt().SetOptions(net);
     const Sample before = Take(start);
     const auto quietEnd = std::chrono::steady_clock::now() + std::chrono::seconds(sampleSeconds);
-    const int quietRequests = sim.Requests();
+    earlierRequests += sim.Requests();
+    sim.ResetCounters();
     while (std::chrono::steady_clock::now() < quietEnd) {
       doc.RunGuiTasks();
       doc.Forget();
       std::this_thread::sleep_for(20ms);
     }
     const Sample after = Take(start);
-    quiet = {after.seconds - before.seconds, sim.Requests() - quietRequests,
+    quiet = {after.seconds - before.seconds, sim.Requests(),
              100 * (after.cpuSeconds - before.cpuSeconds) / (after.seconds - before.seconds)};
+    totalRequests = earlierRequests;
     workers.Close();
   }
 
@@ -185,8 +193,8 @@ int main(int argc, char** argv)
   const Sample& last = samples.back();  // the end of the run with reception on
   std::printf("resident memory: start %ld kB (after the first sample %ld kB), end %ld kB, max %ld kB\n",
               samples.front().residentKb, first.residentKb, last.residentKb, maxKb);
-  std::printf("CPU: %.2f %% of a core on average, max %.2f %% over one sample; requests %d, faults %ld\n",
-              100 * (last.cpuSeconds - samples.front().cpuSeconds) / (last.seconds - samples.front().seconds), maxCpu, sim.Requests(), faults);
+  std::printf("CPU: %.2f %% of a core on average, max %.2f %% over one sample; requests %ld, faults %ld\n",
+              100 * (last.cpuSeconds - samples.front().cpuSeconds) / (last.seconds - samples.front().seconds), maxCpu, totalRequests, faults);
   std::printf("with reception off for %.0f s (%d requests): CPU %.2f %% of a core\n", quiet.seconds,
               quiet.requests, quiet.cpuPercent);
   std::filesystem::remove_all(folder);
