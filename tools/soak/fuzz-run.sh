@@ -18,13 +18,13 @@ fi
 
 run_one() {
   local seconds=$1 build=$2 name=$3
-  local spec=("$(sed -n 1p "$build/fuzz/$name.target")" "$(sed -n 2p "$build/fuzz/$name.target")" "$(sed -n 3p "$build/fuzz/$name.target")")
+  local program=("$(sed -n 1p "$build/fuzz/$name.target")" "$(sed -n 2p "$build/fuzz/$name.target")" "$(sed -n 3p "$build/fuzz/$name.target")")
   local corpus=$build/fuzz/corpus/$name findings=$build/fuzz/findings/$name log=$build/fuzz/$name.log
   mkdir -p "$corpus" "$findings"
   local dirs=("$corpus")
-  for d in "${spec[1]}" "${spec[2]}"; do [ -d "$d" ] && dirs+=("$d"); done
+  for d in "${program[1]}" "${program[2]}"; do [ -d "$d" ] && dirs+=("$d"); done
   (cd "$findings" && ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
-    "${spec[0]}" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
+    "${program[0]}" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
       -timeout=10 -artifact_prefix="$PWD/" "${dirs[@]}") >"$log" 2>&1
   local status=$?
   local execs
