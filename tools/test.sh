@@ -34,3 +34,16 @@ for dir in foundation network; do
     ctest --test-dir "build-asan/tests/$dir" --output-on-failure -j"$jobs" \
     -E '^CatalogueTables\.Params_EachFlagElementSetsItsOwnFlag$'
 done
+
+# Reliability. The saves killed midway (200 kills) ran above as the test
+# SaveKill. Every fuzz target for 20 s on its corpus, in a clang build of its
+# own with the address and undefined-behaviour sanitizers; then the line soak
+# at fast timings, which fails on a false OK, a hang, a broken link state or
+# lost settings.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-fuzz -j"$jobs" --target fuzz
+bash tools/soak/fuzz-run.sh 20 "$jobs" build-fuzz
+build/tools/soak/line-soak 1000 2>build/line-soak.log || {
+  grep -a "false OK\|link state\|hung" build/line-soak.log | tail -20
+  exit 1
+}
