@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "document/DocXmlGuards.h"
+
+namespace PardeloStravon {
+namespace {
+
+TEST(DocXmlGuards, ClassNumbersMustComeInSequence) {
+  struct Case {
+    const wchar_t* text;
+    bool passes;
+  };
+  const Case cases[] = {
+      {L"<a class_id=\"0\"><b class_id=\"1\"/><c class_id_reference=\"0\"/></a>", true},
+      {L"<a class_id=\"0\"><b class_id=\"2\"/></a>", false},
+      {L"<a class_id=\"0\"><p class_id=\"999\"/></a>", false},
+      {L"<a class_id=\"0\"><p class_id_reference=\"1\"/></a>", false},
+      {L"<a class_id = \"0\"><p class_id =\"5\"/></a>", false},  // spaces round "="
+      {L"<a class_id=\"0\"><p class_id=\"-1\"/></a>", false},
+      {L"<a class_id=\"0\"><p class_id=\"99999999999999999999\"/></a>", false},
+      {L"<a>class_id=\"7\"</a>", true},  // text, not an attribute
+      {L"<a class_id=\"0\"", true},      // cut: the archive says what is wrong
+  };
+  for (const Case& c : cases) {
+    if (c.passes)
+      EXPECT_NO_THROW(CheckClassIds(c.text)) << c.text;
+    else
+      EXPECT_THROW(CheckClassIds(c.text), std::runtime_error) << c.text;
+  }
+}
+
+TEST(DocXmlGuards, OnlyTheRootsEndTagMayFollowTheObject) {
+  const std::wstring head = L"<x>1</x>";
+  struct Case {
+    std::wstring rest;
+    bool passes;
+  };
+  const Case cases[] = {
+      {L"\n</boost_serialization>\n\n", true},
+      {L"</boost_serialization>", true},
+      {L"", false},
+      {L"\n</boost_serial", false},
+      {L"\n</boost_serialization>x", false},
+      {L"\n<y/></boost_serialization>", false},
+  };
+  for (const Case& c : cases) {
+    const std::wstring text = head + c.rest;
+    if (c.passes)
+      EXPECT_NO_THROW(CheckArchiveEnd(text, head.size())) << c.rest;
+    else
+      EXPECT_THROW(CheckArchiveEnd(text, head.size()), std::runtime_error) << c.rest;
+  }
+}
+
+}  // namespace
+}  // namespace PardeloStravon
