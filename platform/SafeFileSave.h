@@ -11,11 +11,20 @@ struct SaveFailure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Writes `bytes` to "<utf8Path>.tmp" beside the target (replacing any file
-// left there by an interrupted save), flushes it to the disk, renames it
-// over the target and flushes the folder. On any failure the temporary file
-// is removed, the target stays as it was, and SaveFailure names the file
-// and the cause.
+// What would have refused opening the target for writing: the folder does
+// not exist, the target or its folder may not be written, the target is a
+// folder. Nothing was created or changed.
+struct SaveRefused : SaveFailure {
+  using SaveFailure::SaveFailure;
+};
+
+// Writes `bytes` to a hidden temporary file of a unique name beside the
+// target, gives it the old target's permission bits, flushes it to the disk,
+// renames it over the target and flushes the folder. A target that is a
+// symbolic link stays one: the file it points to is replaced. On any failure
+// the temporary file is removed, the target stays as it was, and SaveFailure
+// (SaveRefused for the refusals above) names the file and the cause. A save
+// killed part way can leave the hidden temporary file behind.
 void SaveFileSafely(const std::string& utf8Path, std::string_view bytes);
 
 }  // namespace Platform

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -42,14 +43,18 @@ bool TemporaryFilesLeft(const std::filesystem::path& folder) {
 
 }  // namespace
 
-TEST(SafeFileSave, Save_ReplacesTheTargetAndAnyLeftoverTemporaryFile) {
+TEST(SafeFileSave, Save_ReplacesTheTargetAndLeavesALeftoverTemporaryFileAlone) {
   TempDir dir;
   const auto target = dir.File("a.qzis");
   WriteFileBytes(target, OldBytes);
-  // A longer leftover of a killed save must not survive in the new file.
-  WriteFileBytes(dir.File("a.qzis.tmp"), std::string(10000, 'x'));
+  // A longer leftover of a killed save must not reach the new file, and a
+  // save never writes into a file it did not create.
+  const std::string leftover(10000, 'x');
+  WriteFileBytes(dir.File("a.qzis.tmp"), leftover);
   SaveFileSafely(target.string(), NewBytes);
   EXPECT_EQ(ReadFileBytes(target), NewBytes);
+  EXPECT_EQ(ReadFileBytes(dir.File("a.qzis.tmp")), leftover);
+  std::filesystem::remove(dir.File("a.qzis.tmp"));
   EXPECT_FALSE(TemporaryFilesLeft(dir.Path()));
 }
 
@@ -77,7 +82,7 @@ TEST(SafeFileSave, FailedSave_LeavesTheOldFileWholeReportsItAndLeavesNoTemporary
   const FailedSaveCase cases[] = {
       {"write beyond the file-size limit", "", "a.qzis", "a.qzis", 1000, "write"},
       {"a folder in the target's place", "a.qzis", "a.qzis/inside", "a.qzis", RLIM_INFINITY,
-       "rename"},
+       "Is a directory"},
       {"the target's folder is a file", "", "plain", "plain/a.qzis", RLIM_INFINITY, "open"},
   };
   for (const auto& c : cases) {
@@ -98,6 +103,53 @@ TEST(SafeFileSave, FailedSave_LeavesTheOldFileWholeReportsItAndLeavesNoTemporary
     EXPECT_NE(message.find(target.string()), std::string::npos) << message;
     EXPECT_NE(message.find(c.cause), std::string::npos) << message;
     EXPECT_EQ(ReadFileBytes(dir.File(c.kept)), OldBytes);
+    EXPECT_FALSE(TemporaryFilesLeft(dir.Path()));
+  }
+}
+
+TEST(SafeFileSave, Save_KeepsTheOldPermissionBitsAndASymbolicLink) {
+  TempDir dir;
+  const auto target = dir.File("a.qzid");
+  WriteFileBytes(target, OldBytes);
+  std::filesystem::permissions(target, std::filesystem::perms(0640));
+  SaveFileSafely(target.string(), NewBytes);
+  EXPECT_EQ(ReadFileBytes(target), NewBytes);
+  EXPECT_EQ(static_cast<int>(std::filesystem::status(target).permissions()), 0640);
+
+  std::filesystem::create_directory(dir.File("real"));
+  const auto real = dir.File("real/b.qzid");
+  WriteFileBytes(real, OldBytes);
+  const auto link = dir.File("link.qzid");
+  std::filesystem::create_symlink("real/b.qzid", link);
+  SaveFileSafely(link.string(), NewBytes);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFileBytes(real), NewBytes);
+  EXPECT_FALSE(TemporaryFilesLeft(dir.Path()));
+}
+
+// What refused opening the file for writing still refuses, creating nothing.
+TEST(SafeFileSave, WhatCouldNotBeOpenedForWriting_IsRefusedAndCreatesNothing) {
+  struct Case {
+    const char* name;
+    const char* target;
+    bool readOnlyTarget;
+  };
+  const Case cases[] = {
+      {"the folder does not exist", "none/a.qzid", false},
+      {"the target is a folder", "folder", false},
+      {"the target may not be written", "ro.qzid", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.readOnlyTarget && ::geteuid() == 0) continue;  // root writes every file
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("folder"));
+    WriteFileBytes(dir.File("ro.qzid"), OldBytes);
+    std::filesystem::permissions(dir.File("ro.qzid"), std::filesystem::perms(0444));
+    EXPECT_THROW(SaveFileSafely(dir.File(c.target).string(), NewBytes), SaveRefused);
+    EXPECT_EQ(ReadFileBytes(dir.File("ro.qzid")), OldBytes);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("none")));
     EXPECT_FALSE(TemporaryFilesLeft(dir.Path()));
   }
 }
