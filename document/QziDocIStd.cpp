@@ -177,8 +177,6 @@ void QziDocIStd::ShutDown() {
 QziDocIStd::Impl& QziDocIStd::GetImpl() { return *pImpl_; }
 const QziDocIStd::Impl& QziDocIStd::GetImpl() const { return *pImpl_; }
 
-void QziDocIStd::LegacyDocValues(LegacyArchive& /*ar*/, int /*version*/, bool /*keep*/) {}
-
 NetPauseGuard::NetPauseGuard(QziDocIStd::Impl* impl) : impl_(impl), idle_(true) {
   if (impl_->shutDown_) {
     impl_ = nullptr;  // a closed document stays closed
