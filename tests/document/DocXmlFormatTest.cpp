@@ -117,3 +117,96 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+namespace {
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const auto at = text.find(from);
+  if (at == std::string::npos) ADD_FAILURE() << "not in the file: " << from;
+  else text.replace(at, from.size(), to);
+  return text;
+}
+
+std::string CutAfter(const std::string& text, const std::string& piece) {
+  const auto at = text.find(piece);
+  if (at == std::string::npos) ADD_FAILURE() << "not in the file: " << piece;
+  return text.substr(0, at + piece.size());
+}
+
+struct BadXml {
+  const char* name;
+  std::string bytes;
+  const char* file;         // the document's file name
+  const wchar_t* cause;     // part of the record
+  bool standard;            // the record carries "what= "
+};
+
+std::vector<BadXml> BadXmlFiles() {
+  const std::string good = Golden("new.qzid");
+  const std::string withNode = Golden("old-pass1.qzid");
+  const std::string srgb = "\t\t<sRGB_>\r\n\t\t\t<v>0</v>\r\n\t\t</sRGB_>\r\n";
+  std::string legacy("\x19\0\0\0\0\0\0\0", 8);
+  return {
+      {"element missing", Replaced(good, srgb, ""), "a.qzid", L"XML start/end tag mismatch", true},
+      {"element renamed",
+       Replaced(Replaced(good, "<gO.gphDAg_ ", "<gO.gphDAx_ "), "</gO.gphDAg_>", "</gO.gphDAx_>"),
+       "a.qzid", L"gO.gphDAg_", true},
+      {"element added", Replaced(good, "\t\t</gO_>", "\t\t\t<extra_>1</extra_>\r\n\t\t</gO_>"),
+       "a.qzid", L"input stream error", true},
+      {"elements out of order",
+       Replaced(Replaced(good, "<oRGB_>", "<sRGB_>"), "</oRGB_>", "</sRGB_>"), "a.qzid",
+       L"XML start/end tag mismatch", true},
+      {"a legacy file under capitals", legacy, "net.QZI", L"\"qzi\" in small letters", true},
+      {"cut inside an element", good.substr(0, good.size() / 2), "a.qzid", L"a.qzid", true},
+      {"cut right after the object", CutAfter(good, "</qziDocF_>"), "a.qzid",
+       L"does not end with the archive's end tag", true},
+      {"cut inside the end tag", CutAfter(good, "</boost_seri"), "a.qzid",
+       L"does not end with the archive's end tag", true},
+      {"more after the end tag", good + "<x/>", "a.qzid", L"more after", true},
+      {"password format version 0",
+       Replaced(good, "tracking_level=\"0\" version=\"2\"", "tracking_level=\"0\" version=\"0\""),
+       "a.qzid", L"format version 0", false},
+      {"password format version 3",
+       Replaced(good, "tracking_level=\"0\" version=\"2\"", "tracking_level=\"0\" version=\"3\""),
+       "a.qzid", L"format version 3", false},
+      {"a node's count 2000000000",
+       Replaced(withNode, "<vIPOSt_ class_id=\"32\" tracking_level=\"0\" version=\"0\"><count>3",
+                "<vIPOSt_ class_id=\"32\" tracking_level=\"0\" version=\"0\"><count>2000000000"),
+       "a.qzid", L"vIPOSt_    .size()==size", true},
+      {"a class number beyond those seen", Replaced(good, "<pIN_ class_id=\"28\"", "<pIN_ class_id=\"999\""),
+       "a.qzid", L"class number out of sequence", true},
+      {"a float nan", Replaced(good, "<v>5.000000000e-01</v>", "<v>nan</v>"), "a.qzid", L"a.qzid",
+       true},
+      {"bytes that are no UTF-8", Replaced(good, "%5.1f", "%5\xC3\x28" "f"), "a.qzid",
+       L"not valid UTF-8 at byte offset", true},
+      {"an unknown instrument type", Replaced(withNode, "TST_ONERUN", "TST_NOSUCH"), "a.qzid",
+       L"an instrument type that the catalogue does not hold", false},
+  };
+}
+
+class DocXmlFailures : public DocFixture {};
+
+TEST_F(DocXmlFailures, EachBadFileFailsWithOneRecordNamingTheFileAndTheCause) {
+  for (const BadXml& c : BadXmlFiles()) {
+    SCOPED_TRACE(c.name);
+    Fresh();
+    WriteFileBytes(dir_.File(c.file), c.bytes);
+    errors_.Clear();
+    EXPECT_FALSE(Hlp().PortableSerialize(PathOf(c.file), false));
+    const std::wstring record = errors_.Text();
+    const std::wstring head = c.standard ? L"Error in QziDocIHlp::PortableSerialize! what= "
+                                         : L"Error in QziDocIHlp::PortableSerialize! ";
+    EXPECT_EQ(errors_.Count(L"Error in "), 1) << record;
+    EXPECT_NE(record.find(head), std::wstring::npos) << record;
+    EXPECT_EQ(record.find(L"what= ") != std::wstring::npos, c.standard) << record;
+    EXPECT_NE(record.find(L" in the document file " + PathOf(c.file)), std::wstring::npos) << record;
+    EXPECT_NE(record.find(c.cause), std::wstring::npos) << record;
+    EXPECT_EQ(ReadFileBytes(dir_.File(c.file)), c.bytes);
+    std::filesystem::remove(dir_.File(c.file));
+  }
+  errors_.Clear();
+  EXPECT_FALSE(Hlp().PortableSerialize(PathOf("missing.qzid"), false));
+  EXPECT_EQ(errors_.Text(), L"");
+}
+
+}  // namespace
