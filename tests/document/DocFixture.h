@@ -24,6 +24,8 @@ class DocFixture : public testing::Test {
  protected:
   static void SetUpTestSuite() { LoadNetworkTestCatalogue(); }
 
+ public:
+
   // New content, replacing any before.
   PardeloStravon::QziDocF& Fresh() {
     PardeloStravon::CreateContent(content_, nullptr);
