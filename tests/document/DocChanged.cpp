@@ -75,7 +75,7 @@ void ChangeEverything(QziDocF& f, long due) {
 
 void AddEveryType(QziDocF& f) {
   InstrNetOpt& opt = f.GetIStd()->NetOpt();
-  int address = 1;
+  int address = 100;
   for (const std::wstring& code : InstrCodes()) opt.Network().InsertNew(address++, Node(code));
 }
 

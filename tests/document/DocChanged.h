@@ -10,7 +10,7 @@ namespace TestSupport {
 // past the last. Two nodes of different types, one of them due at `due`.
 void ChangeEverything(PardeloStravon::QziDocF& f, long due = 1700000000);
 
-// One node of every shipped and test type, at addresses from 1.
+// One node of every shipped and test type, at addresses from 100.
 void AddEveryType(PardeloStravon::QziDocF& f);
 
 }  // namespace TestSupport
