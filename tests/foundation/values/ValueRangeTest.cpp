@@ -3,17 +3,10 @@
 #include <memory>
 
 #include "foundation/values/ValueRange.h"
+#include "tests/foundation/values/TestRange.h"
 
 using namespace PardeloStravon;
-
-namespace {
-
-template <class T>
-std::shared_ptr<RTTRange> Range(T min, T max, T dft) {
-  return std::make_shared<RTTRXML<T>>(min, max, dft);
-}
-
-}  // namespace
+using TestSupport::Range;
 
 TEST(ValueRange, ValueInRange_IncludesBothBoundsAndNothingBeyond) {
   const auto setPoint = Range(Temper(-30), Temper(40), Temper(4));

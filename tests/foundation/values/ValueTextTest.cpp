@@ -8,17 +8,10 @@
 #include "foundation/core/Duration.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/values/ValueText.h"
+#include "tests/foundation/values/TestRange.h"
 
 using namespace PardeloStravon;
-
-namespace {
-
-template <class T>
-std::shared_ptr<RTTRange> Range(T min, T max, T dft) {
-  return std::make_shared<RTTRXML<T>>(min, max, dft);
-}
-
-}  // namespace
+using TestSupport::Range;
 
 TEST(ValueText, TextOfAValue_HasSixSignificantDigitsAndNoAlphabeticBool) {
   const struct {
