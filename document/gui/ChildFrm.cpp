@@ -1,5 +1,6 @@
 #include "document/gui/ChildFrm.h"
 
+#include <wx/filehistory.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -35,7 +36,11 @@ ChildFrm::ChildFrm(wxDocument* doc, QziView* view, wxAuiMDIParentFrame* parent, 
   sizer->AddStretchSpacer(1);
   sizer->Add(row, 0, wxEXPAND);
   SetSizer(sizer);
-  if (wxMenuBar* bar = BuildMenuBar(menuId)) SetMenuBar(bar);
+  if (wxMenuBar* bar = BuildMenuBar(menuId)) {
+    wxDocManager* manager = doc ? doc->GetDocumentManager() : nullptr;
+    if (manager && manager->GetFileHistory()) FillRecentFiles(*bar->GetMenu(0), *manager->GetFileHistory());
+    SetMenuBar(bar);
+  }
 }
 
 QziView* ChildFrm::View() const { return dynamic_cast<QziView*>(GetView()); }
