@@ -39,6 +39,11 @@ std::wstring FileNameOf(const std::wstring& path) {
 
 }  // namespace
 
+std::function<void()>& SaveErrorBox() {
+  static std::function<void()> box = [] { wxMessageBox(wxString(), L"Error", wxOK, nullptr); };
+  return box;
+}
+
 QziDoc::QziDoc() { AddDocCommands(*this); }
 
 QziDoc::~QziDoc() {
@@ -59,7 +64,10 @@ bool QziDoc::SingleDocument() const {
 }
 
 bool QziDoc::OnNewDocument() {
-  if (!SingleDocument()) return false;
+  if (!SingleDocument()) {
+    Discard();
+    return false;
+  }
   Modify(false);
   SetDocumentSaved(false);
   Activity(L"Opening a new document");
@@ -86,7 +94,10 @@ void QziDoc::Discard() {
 
 bool QziDoc::OnOpenDocument(const wxString& file) {
   const std::wstring path = file.ToStdWstring();
-  if (!SingleDocument()) return false;
+  if (!SingleDocument()) {
+    Discard();
+    return false;
+  }
   Activity(L"Opening document named: " + path);
   CreateContent();
   const bool ok = ReadFile(path);
@@ -127,7 +138,7 @@ bool QziDoc::OnSaveDocument(const wxString& file) {
     Std().SetModified(false);
     Modify(false);
   } else {
-    wxMessageBox(wxString(), L"Error", wxOK, nullptr);
+    SaveErrorBox()();
   }
   Shell().Beep(ok ? BeepKind::asterisk : BeepKind::hand);
   return ok;
@@ -210,7 +221,8 @@ void QziDoc::InitialUpdateViews() {
 
 void QziDoc::OnChangedViewList() {
   // The document closes through File Close or the last window, never
-  // because its view list changed.
+  // because its view list changed; once closed it goes with its last view.
+  if (closingViews_ && GetViews().empty()) delete this;
 }
 
 void QziDoc::SetPathName(const std::wstring& path, bool addToRecent) {

@@ -5,6 +5,7 @@
 // commands while it has content.
 #include <wx/docview.h>
 
+#include <functional>
 #include <string>
 
 #include "document/QziDocF.h"
@@ -80,6 +81,10 @@ class QziDoc : public wxDocument {
   bool withoutPath_ = false;
   bool lastReadWithoutInstruments_ = false;
 };
+
+// The box of a failed save: no text, the caption "Error", OK only, no
+// owner. Tests put their own in its place.
+std::function<void()>& SaveErrorBox();
 
 // The document of a view, or of a frame's active view; failed assertions
 // name the missing document, another document class, a failed conversion.

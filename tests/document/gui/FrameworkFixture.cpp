@@ -31,6 +31,7 @@ void FrameworkFixture::SetUp() {
   QziDoc::SetThreadTimings(timings);
   InstallShellServices(&shell_);
   InstallViewServices(&views_);
+  SaveErrorBox() = [] { ADD_FAILURE() << "an error box of a failed save"; };
   manager_ = new QziDocManager;
   templates_ = new TheAppIMFC(manager_, {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder),
                                          wxCLASSINFO(SerialPlaceholder), wxCLASSINFO(GraphPlaceholder),
