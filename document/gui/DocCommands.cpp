@@ -336,14 +336,8 @@ void AddDocCommands(QziDoc& doc) {
   AddDocUpdateEntries(doc);
 }
 
-void AddDocUpdateEntries(QziDoc& doc) {
-  CommandTarget& t = doc.Target();
-  QziDoc* d = &doc;
-  struct Entry {
-    int id;
-    const std::wstring* token;
-  };
-  const Entry entries[] = {
+const std::vector<MenuItemToken>& MenuItemTokens() {
+  static const std::vector<MenuItemToken> entries = {
       {ID_FILE_NEW, &CTW_ID_FILE_NEW},
       {ID_FILE_OPEN, &CTW_ID_FILE_OPEN},
       {ID_FILE_CLOSE, &CTW_ID_FILE_CLOSE},
@@ -397,7 +391,13 @@ void AddDocUpdateEntries(QziDoc& doc) {
       {ID_PROGRAM_HELP, &CTW_ID_PROGRAM_HELP},
       {ID_APP_ABOUT, &CTW_ID_APP_ABOUT},
   };
-  for (const Entry& e : entries) {
+  return entries;
+}
+
+void AddDocUpdateEntries(QziDoc& doc) {
+  CommandTarget& t = doc.Target();
+  QziDoc* d = &doc;
+  for (const MenuItemToken& e : MenuItemTokens()) {
     const std::wstring* token = e.token;
     t.OnUpdate(e.id, [d, id = e.id, token](CmdUI& ui) {
       ui.SetText(DictText(*token));

@@ -8,6 +8,7 @@
 #include "document/gui/MenuResources.h"
 #include "foundation/core/Assert.h"
 #include "platform/gui/CommandIds.h"
+#include "platform/gui/ProgramIds.h"
 #include "platform/gui/ResourceIds.h"
 #include "platform/gui/StringResources.h"
 
@@ -20,6 +21,16 @@ std::wstring StatusPrompt(int id) {
   auto text = Platform::LoadStringResource(id);
   if (!text) return L"";
   return text->substr(0, text->find(L'\n'));
+}
+
+// Items whose check mark follows a setting.
+bool IsSwitch(int id) {
+  using namespace Platform;
+  for (int s : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_EDIT_LOGIN, ID_EDIT_LOGIN_SUP, ID_EDIT_RX,
+                ID_EDIT_TROUBLESHOOT_S_COMM, ID_EDIT_DATE_RIGHT_ALIGN, ID_EDIT_GRAPHIC_SPACING,
+                ID_EDIT_TIME_INTERVALS_AS_DHMS})
+    if (id == s) return true;
+  return false;
 }
 
 wxMenu* BuildPopup(const std::vector<MenuEntry>& items) {
@@ -35,10 +46,7 @@ wxMenu* BuildPopup(const std::vector<MenuEntry>& items) {
       case MenuEntry::item:
       case MenuEntry::recentFiles: {
         wxMenuItem* item = menu->Append(Platform::ToWxId(e.id), MenuLabel(e.text), StatusPrompt(e.id),
-                                        e.check || e.id == Platform::ID_VIEW_TOOLBAR ||
-                                                e.id == Platform::ID_VIEW_STATUS_BAR
-                                            ? wxITEM_CHECK
-                                            : wxITEM_NORMAL);
+                                        e.check || IsSwitch(e.id) ? wxITEM_CHECK : wxITEM_NORMAL);
         if (e.grey) item->Enable(false);
         if (e.check) item->Check(true);
         break;
