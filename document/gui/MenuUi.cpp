@@ -112,9 +112,15 @@ bool SetMenuItemText(wxMenu* menu, unsigned position, std::wstring text) {
   return true;
 }
 
+std::function<void()>& MenuRedrawObserver() {
+  static std::function<void()> observer;
+  return observer;
+}
+
 void RedrawMenu() {
   wxWindow* pMain = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
   ASSERT_THROW(pMain, L"!pMain");
+  if (MenuRedrawObserver()) MenuRedrawObserver()();
   if (auto* frame = dynamic_cast<wxFrame*>(pMain))
     if (wxMenuBar* bar = frame->GetMenuBar()) bar->Refresh();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Menus of the toolkit built from the resource tables, and the two menu
 // services the commands and frames share.
+#include <functional>
 #include <string>
 
 class wxMenu;
@@ -26,5 +27,7 @@ bool SetMenuItemText(wxMenu* menu, unsigned position, std::wstring text);
 // Redraws the menu bar of the application's main window; throws "!pMain"
 // when there is none.
 void RedrawMenu();
+// Told of every redraw (tests follow the order of a command's steps).
+std::function<void()>& MenuRedrawObserver();
 
 }  // namespace PardeloStravon

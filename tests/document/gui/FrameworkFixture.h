@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,11 +44,13 @@ class ViewsDouble : public PardeloStravon::ViewServices {
   bool CheckPassword(const std::wstring& stored) override {
     if (stored.empty()) return true;
     ++asks;
+    if (onAsk) onAsk();
     return answer;
   }
   void OpenSettingsForm(PardeloStravon::QziDoc*, int address) override { forms.push_back(address); }
   bool answer = false;
   int asks = 0;
+  std::function<void()> onAsk;
   std::vector<int> graphs;
   std::vector<int> forms;
 };
