@@ -1,5 +1,7 @@
 #include "document/gui/DocCommands.h"
 
+#include <functional>
+
 #include "document/Access.h"
 #include "document/QziDocIGph.h"
 #include "document/QziDocIMFC.h"
@@ -266,20 +268,21 @@ void AddDocCommands(QziDoc& doc) {
       d->Std().EmitDocSignal(0, dsGraphFormat);
     });
   }
-  t.OnCommand(ID_EDIT_DATE_RIGHT_ALIGN, [d] {
-    RedrawMenu();
-    if (!CheckUserAccess(d->Std())) return;
-    ChangeGraphOptions(*d, [](GraphOptions& g) { g.gphDRA_ = !g.gphDRA_.get(); });
-    d->Std().SetModified(true);
-    d->Std().EmitDocSignal(0, dsGraphFormat);
-  });
-  t.OnCommand(ID_EDIT_GRAPHIC_SPACING, [d] {
-    RedrawMenu();
-    if (!CheckUserAccess(d->Std())) return;
-    ChangeGraphOptions(*d, [](GraphOptions& g) { g.gphRSp_ = !g.gphRSp_.get(); });
-    d->Std().SetModified(true);
-    d->Std().EmitDocSignal(0, dsGraphFormat);
-  });
+  struct Toggle {
+    int id;
+    std::function<void(GraphOptions&)> flip;
+  };
+  for (const Toggle& toggle :
+       {Toggle{ID_EDIT_DATE_RIGHT_ALIGN, [](GraphOptions& g) { g.gphDRA_ = !g.gphDRA_.get(); }},
+        Toggle{ID_EDIT_GRAPHIC_SPACING, [](GraphOptions& g) { g.gphRSp_ = !g.gphRSp_.get(); }}}) {
+    t.OnCommand(toggle.id, [d, flip = toggle.flip] {
+      RedrawMenu();
+      if (!CheckUserAccess(d->Std())) return;
+      ChangeGraphOptions(*d, flip);
+      d->Std().SetModified(true);
+      d->Std().EmitDocSignal(0, dsGraphFormat);
+    });
+  }
   t.OnCommand(ID_EDIT_TIME_INTERVALS_AS_DHMS, [d] {
     RedrawMenu();
     QziDocIStd& std = d->Std();

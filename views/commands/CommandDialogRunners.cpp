@@ -1,6 +1,8 @@
 #include "views/commands/CommandDialogRunners.h"
 
+#include "document/gui/MainFrameBase.h"
 #include "foundation/catalogue/Dictionary.h"
+#include "platform/gui/FontDialog.h"
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/DlgLanguage.h"
 #include "views/dialogs/FromToPick.h"
@@ -44,6 +46,13 @@ bool CommandDialogRunners::InputText(const std::wstring& value, const std::wstri
 }
 
 std::wstring CommandDialogRunners::ChangePassword(const std::wstring& stored) { return AskNewPassword(stored); }
+
+bool CommandDialogRunners::ChooseFont(LOGFONTW* font, unsigned long* colour) {
+  COLORREF c = static_cast<COLORREF>(*colour);
+  if (!Platform::ChooseFont(TheMainFrame(), font, &c)) return false;
+  *colour = c;
+  return true;
+}
 
 bool CommandDialogRunners::SelectLanguage(int* index) { return PardeloStravon::SelectLanguage(index); }
 

@@ -16,7 +16,9 @@ class CommandDialogRunners : public CommandDialogs {
                  const std::wstring& text) override;
   std::wstring ChangePassword(const std::wstring& stored) override;
   bool SelectLanguage(int* index) override;
-  // EditNode and ChooseFont: not plugged in yet; they answer as cancelled.
+  // Owned by the main frame.
+  bool ChooseFont(LOGFONTW* font, unsigned long* colour) override;
+  // EditNode: not plugged in yet; it answers as cancelled.
 };
 
 }  // namespace PardeloStravon
