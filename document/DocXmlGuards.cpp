@@ -65,16 +65,4 @@ void CheckClassIds(const std::wstring& text) {
   }
 }
 
-void CheckArchiveEnd(const std::wstring& text, std::size_t readUpTo) {
-  std::size_t at = std::min(readUpTo, text.size());
-  while (at < text.size() && IsXmlSpace(text[at])) ++at;
-  static const std::wstring rootEnd = L"</boost_serialization>";
-  if (text.compare(at, rootEnd.size(), rootEnd) != 0)
-    throw std::runtime_error("the document file does not end with the archive's end tag");
-  at += rootEnd.size();
-  while (at < text.size() && IsXmlSpace(text[at])) ++at;
-  if (at != text.size())
-    throw std::runtime_error("the document file holds more after the archive's end tag");
-}
-
 }  // namespace PardeloStravon

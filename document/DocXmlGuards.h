@@ -1,6 +1,6 @@
 #pragma once
-// Checks on an XML document's text before and after the archive reads it,
-// for what the archive itself would not survive.
+// A check on an XML document's text before the archive reads it, for what
+// the archive itself would not survive.
 #include <string>
 
 namespace PardeloStravon {
@@ -9,9 +9,5 @@ namespace PardeloStravon {
 // be the next number and every class_id_reference one already given. The
 // archive indexes its tables with them unchecked.
 void CheckClassIds(const std::wstring& text);
-
-// After the top-level object, only the root's end tag and white space.
-// Throws before the archive's own check, which would end the program.
-void CheckArchiveEnd(const std::wstring& text, std::size_t readUpTo);
 
 }  // namespace PardeloStravon

@@ -31,28 +31,5 @@ TEST(DocXmlGuards, ClassNumbersMustComeInSequence) {
   }
 }
 
-TEST(DocXmlGuards, OnlyTheRootsEndTagMayFollowTheObject) {
-  const std::wstring head = L"<x>1</x>";
-  struct Case {
-    std::wstring rest;
-    bool passes;
-  };
-  const Case cases[] = {
-      {L"\n</boost_serialization>\n\n", true},
-      {L"</boost_serialization>", true},
-      {L"", false},
-      {L"\n</boost_serial", false},
-      {L"\n</boost_serialization>x", false},
-      {L"\n<y/></boost_serialization>", false},
-  };
-  for (const Case& c : cases) {
-    const std::wstring text = head + c.rest;
-    if (c.passes)
-      EXPECT_NO_THROW(CheckArchiveEnd(text, head.size())) << c.rest;
-    else
-      EXPECT_THROW(CheckArchiveEnd(text, head.size()), std::runtime_error) << c.rest;
-  }
-}
-
 }  // namespace
 }  // namespace PardeloStravon
