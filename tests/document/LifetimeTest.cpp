@@ -24,20 +24,23 @@ int ThreadCount() {
   return n;
 }
 
+enum class End { shutDown, destroyed, replaced };
+
 struct LifetimeCase {
   const char* name;
   bool start;
   std::chrono::milliseconds run;  // how long the GUI thread plays before the end
-  bool explicitShutdown;
+  End end;
 };
 
 const LifetimeCase lifetimeCases[] = {
-    {"shutdown right after the start", true, 0ms, true},
-    {"running, then shut down", true, 600ms, true},
-    {"never started, shut down", false, 0ms, true},
-    {"never started, destroyed", false, 0ms, false},
-    {"started, destroyed without a shutdown", true, 300ms, false},
-    {"destroyed right after the start", true, 0ms, false},
+    {"shutdown right after the start", true, 0ms, End::shutDown},
+    {"running, then shut down", true, 600ms, End::shutDown},
+    {"never started, shut down", false, 0ms, End::shutDown},
+    {"never started, destroyed", false, 0ms, End::destroyed},
+    {"started, destroyed without a shutdown", true, 300ms, End::destroyed},
+    {"destroyed right after the start", true, 0ms, End::destroyed},
+    {"running, replaced by new content", true, 300ms, End::replaced},
 };
 
 class Lifetime : public RunningDocument {};
@@ -55,7 +58,7 @@ TEST_F(Lifetime, ManyCyclesLeaveNothingRunningOrBound) {
       if (c.start) Std().StartThreads();
       if (c.run > 0ms) RunGuiFor(c.run);
       bool lateTaskRan = false;
-      if (c.explicitShutdown) {
+      if (c.end == End::shutDown) {
         Std().ShutDown();
         EXPECT_TRUE(Std().IsStopped());
         EXPECT_TRUE(Std().IsClosing());
@@ -66,6 +69,7 @@ TEST_F(Lifetime, ManyCyclesLeaveNothingRunningOrBound) {
         EXPECT_FALSE(Std().RunGuiTasks());
         Std().ShutDown();  // a second time: nothing
       }
+      if (c.end == End::replaced) Make();  // the old content goes first
       content_.reset();
       EXPECT_FALSE(lateTaskRan);
       EXPECT_EQ(ThreadCount(), baseline);
