@@ -10,6 +10,8 @@
 #include "document/QziDocIMFC.h"
 #include "document/QziDocIStdImpl.h"
 #include "foundation/catalogue/Dictionary.h"
+#include "foundation/core/LogChannel.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TestCatalogue.h"
 
 using namespace PardeloStravon;
@@ -20,6 +22,7 @@ class Content : public testing::Test {
  protected:
   static void SetUpTestSuite() { TestSupport::LoadNetworkTestCatalogue(); }
   QziDoc* const doc_ = reinterpret_cast<QziDoc*>(0x1000);
+  TestSupport::LogCapture errors_{ErrorLog};  // the refused starts' assertions
   ImmScoped<QziDocF> content_;
 };
 
@@ -67,6 +70,21 @@ TEST_F(Content, NewContentHoldsTheDefaultsAndRunsNoThread) {
   EXPECT_TRUE(SameFont(m.pLF_, LGF_program));
   EXPECT_EQ(m.pLF_.get().lfHeight, -20);
   EXPECT_EQ(m.oRGB_ + m.sRGB_ + m.pRGB_, 0u);
+}
+
+TEST_F(Content, ThreadsStartOnceAndNeverAfterTheShutdown) {
+  CreateContent(content_, doc_, ThreadTimings());
+  QziDocIStd& s = *content_->GetIStd();
+  s.StartThreads();
+  EXPECT_TRUE(s.ThreadsStarted());
+  EXPECT_THROW(s.StartThreads(), std::exception);
+  s.ShutDown();
+  EXPECT_THROW(s.StartThreads(), std::exception);
+
+  CreateContent(content_, doc_);
+  content_->GetIStd()->ShutDown();
+  EXPECT_THROW(content_->GetIStd()->StartThreads(), std::exception);
+  EXPECT_FALSE(content_->GetIStd()->ThreadsStarted());
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ class DocLegacy : public DocFixture {
     SetCurrentLanguage(1);
     Fresh();
     SetCurrentLanguage(0);
-    shell_.messages.clear();
-    shell_.appStrings = 0;
+    shell_.messages_.clear();
+    shell_.appStringLanguages_.clear();
     errors_.Clear();
     const auto bytes = HexFileBytes(Golden("legacy/" + hexName));
     WriteFileBytes(dir_.File(fileName), std::string(bytes.begin(), bytes.end()));
@@ -173,8 +173,8 @@ TEST_F(DocLegacy, EachHandMadeFileLoadsAsItsVersionSays) {
     SCOPED_TRACE(row.file);
     const Result result = Load(row.file);
     EXPECT_EQ(result, row.result);
-    EXPECT_EQ(static_cast<int>(shell_.messages.size()), row.messages);
-    for (const auto& m : shell_.messages) EXPECT_EQ(m, InvalidQziFormatText);
+    EXPECT_EQ(static_cast<int>(shell_.messages_.size()), row.messages);
+    for (const auto& m : shell_.messages_) EXPECT_EQ(m, InvalidQziFormatText);
     const std::wstring record = errors_.Text();
     if (*row.recordHas) {
       EXPECT_EQ(errors_.Count(L"Error in QziDocIHlp::SerializeDocLegacy!"), 1) << record;
@@ -187,9 +187,9 @@ TEST_F(DocLegacy, EachHandMadeFileLoadsAsItsVersionSays) {
       // The names re-applied after each block, then once more for the
       // language put back.
       EXPECT_EQ(CurrentLanguage(), 0u);
-      EXPECT_EQ(shell_.appStrings, row.languageApplied + 1);
+      EXPECT_EQ(static_cast<int>(shell_.appStringLanguages_.size()), row.languageApplied + 1);
     } else {
-      EXPECT_EQ(shell_.appStrings, row.languageApplied);
+      EXPECT_EQ(static_cast<int>(shell_.appStringLanguages_.size()), row.languageApplied);
       EXPECT_FALSE(Std().IsModified());
       if (row.check) row.check(*this);
     }
