@@ -136,7 +136,8 @@ std::string SaveDocXml(QziDocF& f) {
 void LoadDocXml(QziDocF& f, std::string_view bytes, const std::wstring& source) {
   CheckIsXml(bytes);
   const std::wstring text = DecodeDocText(bytes);
-  CheckClassIds(text);
+  // The network is the one object held through a pointer.
+  CheckArchiveAttributes(text, {L"pIN_"});
   std::wistringstream is(text);
   ReadXmlArchive(is, source,
                  [&f](boost::archive::xml_wiarchive& ar) { ar >> make_nvp("qziDocF_", f); });
