@@ -14,7 +14,6 @@
 #include "document/QziDocIHlp.h"
 #include "document/QziDocIMFC.h"
 #include "document/QziDocIStdImpl.h"
-#include "document/ShellServices.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "foundation/catalogue/LoadResources.h"
 #include "foundation/core/FrameworkAdapters.h"
@@ -29,24 +28,10 @@ using namespace PardeloStravon;
 
 namespace {
 
-class QuietShell : public ShellServices {
- public:
-  bool HasMainWindow() const override { return false; }
-  void PostRunGuiTasks() override {}
-  void ApplyAppStrings() override {}
-  void ShowMessageBox(const std::wstring&) override {}
-  void Beep(BeepKind) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-  void RefreshAllText() override {}
-};
-
 bool LoadCatalogue() {
   static const auto logs = std::filesystem::temp_directory_path() / "vantor-bench-logs";
   std::filesystem::create_directories(logs);
   static LogFiles files(FromUtf8(logs.string()));
-  static QuietShell shell;
-  InstallShellServices(&shell);
   static const bool loaded = LoadResources(ProgramFolder()).empty();
   return loaded;
 }

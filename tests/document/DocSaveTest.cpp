@@ -13,6 +13,7 @@
 #include "document/DocXmlFormat.h"
 #include "tests/document/DocChanged.h"
 #include "tests/document/DocFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 using namespace PardeloStravon;
 using namespace TestSupport;
@@ -46,20 +47,6 @@ class DocSave : public DocFixture, public testing::WithParamInterface<Format> {
       if (e.path().filename().string().rfind(".net.", 0) == 0) return true;
     return false;
   }
-};
-
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit lowered = old_;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
- private:
-  rlimit old_{};
 };
 
 TEST_P(DocSave, OverAnExistingFile_WritesTheNewContentWithTheOldPermissionBits) {
@@ -111,7 +98,9 @@ TEST_P(DocSave, WhatCouldNotBeOpenedForWriting_GivesFalseWithoutARecord) {
     EXPECT_EQ(errors_.Text(), L"");
     EXPECT_FALSE(fs::exists(dir_.File("none")));
     EXPECT_TRUE(fs::is_directory(dir_.File("folder")));
-    if (c.readOnly) EXPECT_EQ(ReadFileBytes(dir_.File(c.target)), "old");
+    if (c.readOnly) {
+      EXPECT_EQ(ReadFileBytes(dir_.File(c.target)), "old");
+    }
     EXPECT_FALSE(TemporaryFilesLeft());
   }
 }
