@@ -33,7 +33,13 @@ class DocLegacy : public DocFixture {
     errors_.Clear();
     const auto bytes = HexFileBytes(Golden("legacy/" + hexName));
     WriteFileBytes(dir_.File(fileName), std::string(bytes.begin(), bytes.end()));
-    return Hlp().SerializeDocLegacy(PathOf(fileName), false);
+    // Loading emits no document signal: the caller refreshes afterwards.
+    int signals = 0;
+    const boost::signals2::scoped_connection c =
+        Std().ConnectDocSignal([&signals](int, DocSignal) { ++signals; });
+    const Result result = Hlp().SerializeDocLegacy(PathOf(fileName), false);
+    EXPECT_EQ(signals, 0);
+    return result;
   }
   NetOptRecord Options() { return Std().NetOpt().Options(); }
   InstrNet& Net() { return Std().NetOpt().Network(); }

@@ -54,7 +54,10 @@ TEST_P(DocSave, OverAnExistingFile_WritesTheNewContentWithTheOldPermissionBits) 
   const fs::path target = dir_.File(Name());
   WriteFileBytes(target, "old");
   fs::permissions(target, fs::perms(0604));
+  // The caller of a successful save clears the modified mark, not the writer.
+  Std().SetModified(true);
   ASSERT_TRUE(Save(PathOf(Name())));
+  EXPECT_TRUE(Std().IsModified());
   EXPECT_EQ(ReadFileBytes(target), Bytes());
   EXPECT_EQ(static_cast<int>(fs::status(target).permissions()), 0604);
   EXPECT_FALSE(TemporaryFilesLeft());
