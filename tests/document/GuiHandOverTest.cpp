@@ -116,7 +116,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandOver, testing::ValuesIn(handOverCases),
 
 // Worker threads post through their posters while the GUI thread drains:
 // every task runs once, on the GUI thread, each poster's in its order.
-TEST_F(DocumentFixture, ConcurrentPostersTasksRunOnceEachInTheirOrderOnTheGuiThread) {
+class ConcurrentPosting : public DocumentFixture {};
+
+TEST_F(ConcurrentPosting, EveryTaskRunsOnceOnTheGuiThreadInItsPostersOrder) {
   Make();
   // Fewer than the queue holds: every task is accepted.
   constexpr int posters = 8, perPoster = 1200;
