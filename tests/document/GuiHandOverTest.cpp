@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -103,6 +104,8 @@ const HandOverCase handOverCases[] = {
        EXPECT_EQ(t.ran_, (std::vector<int>{1, 3}));
      }},
 };
+
+void PrintTo(const HandOverCase& c, std::ostream* os) { *os << c.name; }
 
 TEST_P(HandOver, CaseHolds) { GetParam().run(*this); }
 

@@ -90,6 +90,9 @@ TEST_F(NetworkWaits, IdleNetworkShutdownRunsTheTasksOnceWithoutPauseAndStaysClos
   EXPECT_TRUE(Std().IsClosing());
   EXPECT_TRUE(Std().IsStopped());
   EXPECT_EQ(clock_.Get(), Start);
+  // A pause asked for after the close leaves the document closing.
+  { NetPauseGuard late = Std().PauseNet(); }
+  EXPECT_TRUE(Std().IsClosing());
 }
 
 TEST_F(NetworkWaits, BusyExecutorPauseEndsOnceTheClockPassesTheLimit) {
