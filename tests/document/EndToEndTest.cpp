@@ -59,10 +59,11 @@ TEST_F(EndToEnd, PeriodicReadingsReachTheGuiThreadInOrderAndTheDocumentsFolder) 
   const std::thread::id gui = std::this_thread::get_id();
   int offThread = 0;
   std::map<int, std::vector<int>> recordsAtSignal;
-  const auto connection = Std().ConnectDocSignal([&](int address, DocSignal s) {
-    offThread += std::this_thread::get_id() != gui;
-    if (s == dsRgOk) recordsAtSignal[address].push_back(RecordCount(address));
-  });
+  const boost::signals2::scoped_connection connection =
+      Std().ConnectDocSignal([&](int address, DocSignal s) {
+        offThread += std::this_thread::get_id() != gui;
+        if (s == dsRgOk) recordsAtSignal[address].push_back(RecordCount(address));
+      });
   Std().StartThreads();
   ASSERT_TRUE(RunGuiUntil([&] {
     for (int a : {1, 2, 3})

@@ -143,11 +143,12 @@ TEST_F(NetworkWaits, PauseWithAThrowingTaskIsLoggedAndEndsResumed) {
 TEST_F(NetworkWaits, NoTickWhileAGuardLives) {
   int ticks = 0;
   int ticksWhileClosing = 0;
-  const auto connection = Std().ConnectDocSignal([&](int, DocSignal s) {
-    if (s != dsTick) return;
-    ++ticks;
-    ticksWhileClosing += Std().IsClosing();
-  });
+  const boost::signals2::scoped_connection connection =
+      Std().ConnectDocSignal([&](int, DocSignal s) {
+        if (s != dsTick) return;
+        ++ticks;
+        ticksWhileClosing += Std().IsClosing();
+      });
   ASSERT_TRUE(RunGuiUntil([&] { return ticks >= 2; }));
   Std().RunGuiTasks();  // ticks already queued belong to the time before
   {
