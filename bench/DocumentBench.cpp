@@ -129,7 +129,9 @@ void BM_GuiTasks_10000PostedFromAWorkerAndDrained(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * tasks);
 }
-BENCHMARK(BM_GuiTasks_10000PostedFromAWorkerAndDrained)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GuiTasks_10000PostedFromAWorkerAndDrained)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

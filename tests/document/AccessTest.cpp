@@ -34,7 +34,9 @@ std::string Describe(const AccessCase& c) {
          dialogs[static_cast<int>(c.dialog)];
 }
 
-TEST_F(DocumentFixture, AccessOverEveryCombination) {
+class Access : public DocumentFixture {};
+
+TEST_F(Access, UserAndSupervisorAccessOverEveryCombination) {
   for (int bits = 0; bits < 16; ++bits)
     for (Dialog dialog : {Dialog::typedRight, Dialog::typedWrong, Dialog::notInstalled}) {
       const AccessCase c{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8), dialog};
@@ -42,8 +44,8 @@ TEST_F(DocumentFixture, AccessOverEveryCombination) {
       std::optional<ViewsDouble> views;
       if (dialog != Dialog::notInstalled) {
         views.emplace(shell_);
-        views->answer_ = dialog == Dialog::typedRight ? ViewsDouble::typedRight
-                                                      : ViewsDouble::typedWrong;
+        views->answer_ =
+            dialog == Dialog::typedRight ? ViewsDouble::typedRight : ViewsDouble::typedWrong;
       } else {
         // Nothing installed: the stand-in that any test double replaced.
         InstallViewServices(nullptr);
@@ -61,8 +63,8 @@ TEST_F(DocumentFixture, AccessOverEveryCombination) {
       EXPECT_EQ(CheckUserAccess(doc), expected);
       if (views) {
         // Asked only when nobody is logged in, and then for the user password.
-        EXPECT_EQ(views->asked_, logged ? std::vector<std::wstring>{}
-                                        : std::vector<std::wstring>{pass});
+        EXPECT_EQ(views->asked_,
+                  logged ? std::vector<std::wstring>{} : std::vector<std::wstring>{pass});
       }
       EXPECT_EQ(HasSupervisorAccess(doc), c.supLogged || !c.supPass);
       EXPECT_EQ(doc.IsUserLogged(), c.userLogged);
@@ -76,7 +78,7 @@ TEST_F(DocumentFixture, AccessOverEveryCombination) {
     }
 }
 
-TEST_F(DocumentFixture, CheckPassAsksForTheStoredPasswordOfEach) {
+TEST_F(Access, CheckPassAsksForTheStoredPasswordOfEach) {
   Make();
   Std().SetPass(L"user");
   Std().SetPassSup(L"sup");
@@ -95,7 +97,7 @@ struct SetterCase {
   bool marksModified;
 };
 
-TEST_F(DocumentFixture, SettersMarkTheDocumentModifiedAsTheirRulesSay) {
+TEST_F(Access, SettersMarkTheDocumentModifiedAsTheirRulesSay) {
   const SetterCase cases[] = {
       {"SetPass", [](QziDocIStd& d) { d.SetPass(L"a"); }, true},
       {"SetPass, same password", [](QziDocIStd& d) { d.SetPass(d.GetPass()); }, true},

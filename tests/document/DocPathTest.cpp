@@ -15,7 +15,9 @@ using namespace DocumentTest;
 
 namespace {
 
-TEST_F(DocumentFixture, FolderReadByAWorkerIsAlwaysAWholeOldOrNewOne) {
+class DocPath : public DocumentFixture {};
+
+TEST_F(DocPath, FolderReadByAWorkerIsAlwaysAWholeOldOrNewOne) {
   Make();
   QziDocIStd& doc = Std();
   EXPECT_EQ(GetDocDirectory(doc), L".");

@@ -10,9 +10,9 @@
 #include "document/QziDocIStd.h"
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/core/Clock.h"
+#include "foundation/core/LogChannel.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/Node.h"
-#include "foundation/core/LogChannel.h"
 #include "tests/document/DocumentFixture.h"
 #include "tests/support/LogCapture.h"
 
@@ -48,8 +48,8 @@ TEST_F(DocumentServices, SetLanguageStoresAppliesAndTellsTheViewsLast) {
     EXPECT_TRUE(Std().IsModified());
     ASSERT_FALSE(shell_.appStringLanguages_.empty());
     EXPECT_EQ(shell_.appStringLanguages_.back(), shown);
-    EXPECT_EQ(shell_.events_,
-              (std::vector<std::wstring>{L"app strings", L"signal 0 " + std::to_wstring(dsLanguage)}));
+    EXPECT_EQ(shell_.events_, (std::vector<std::wstring>{
+                                  L"app strings", L"signal 0 " + std::to_wstring(dsLanguage)}));
   }
 }
 

@@ -7,10 +7,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <map>
-#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -20,37 +18,13 @@
 #include "network/serial/InstrumentOperations.h"
 #include "network/threads/SerialExecutor.h"
 #include "platform/ProcessStarter.h"
+#include "tests/document/Gate.h"
 #include "tests/document/RunningDocument.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;
 
 namespace {
-
-class Gate {
- public:
-  void Wait(std::chrono::seconds limit) {
-    std::unique_lock<std::mutex> lock(m_);
-    reached_ = true;
-    cv_.notify_all();
-    cv_.wait_for(lock, limit, [this] { return open_; });
-  }
-  void Open() {
-    std::lock_guard<std::mutex> lock(m_);
-    open_ = true;
-    cv_.notify_all();
-  }
-  bool Reached() {
-    std::lock_guard<std::mutex> lock(m_);
-    return reached_;
-  }
-
- private:
-  std::mutex m_;
-  std::condition_variable cv_;
-  bool reached_ = false;
-  bool open_ = false;
-};
 
 class EndToEnd : public RunningDocument {
  public:
@@ -61,7 +35,8 @@ class EndToEnd : public RunningDocument {
   }
 
   int RecordCount(int address) const {
-    const std::filesystem::path file(NativePath(MasterLogPath(GetDocDirectory(*content_->GetIStd()), address)));
+    const std::filesystem::path file(
+        NativePath(MasterLogPath(GetDocDirectory(*content_->GetIStd()), address)));
     if (!std::filesystem::exists(file)) return 0;
     std::istringstream in(TestSupport::ReadFileBytes(file));
     int n = 0;
@@ -84,10 +59,11 @@ TEST_F(EndToEnd, PeriodicReadingsReachTheGuiThreadInOrderAndTheDocumentsFolder) 
   const std::thread::id gui = std::this_thread::get_id();
   int offThread = 0;
   std::map<int, std::vector<int>> recordsAtSignal;
-  const auto connection = Std().ConnectDocSignal([&](int address, DocSignal s) {
-    offThread += std::this_thread::get_id() != gui;
-    if (s == dsRgOk) recordsAtSignal[address].push_back(RecordCount(address));
-  });
+  const boost::signals2::scoped_connection connection =
+      Std().ConnectDocSignal([&](int address, DocSignal s) {
+        offThread += std::this_thread::get_id() != gui;
+        if (s == dsRgOk) recordsAtSignal[address].push_back(RecordCount(address));
+      });
   Std().StartThreads();
   ASSERT_TRUE(RunGuiUntil([&] {
     for (int a : {1, 2, 3})
@@ -100,7 +76,8 @@ TEST_F(EndToEnd, PeriodicReadingsReachTheGuiThreadInOrderAndTheDocumentsFolder) 
     // Each recording signal follows its own new record, one at a time.
     const std::vector<int>& records = recordsAtSignal[a];
     for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i], int(i) + 1);
-    EXPECT_TRUE(std::filesystem::exists(dir_.File("QZ_Master_Log_000" + std::to_string(a) + ".txt")));
+    EXPECT_TRUE(
+        std::filesystem::exists(dir_.File("QZ_Master_Log_000" + std::to_string(a) + ".txt")));
   }
   EXPECT_EQ(errors_.Count(L"Error in"), 0) << ToUtf8(errors_.Text());
 }
@@ -154,7 +131,8 @@ TEST_F(EndToEnd, StuckExchangesLateCompletionNeverRuns) {
   })) << ToUtf8(errors_.Text());
   gate.Open();
   const std::size_t mark = signals_.size();
-  ASSERT_TRUE(RunGuiUntil([&] { return jobEnded && Count(2, dsRgOk, mark) + Count(2, dsRxOk, mark) > 1; }));
+  ASSERT_TRUE(
+      RunGuiUntil([&] { return jobEnded && Count(2, dsRgOk, mark) + Count(2, dsRxOk, mark) > 1; }));
   RunGuiFor(300ms);
   EXPECT_FALSE(lateCompletionRan);
   // Dropped on purpose: no record of a loss.

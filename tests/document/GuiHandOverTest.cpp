@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cctype>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -104,6 +105,8 @@ const HandOverCase handOverCases[] = {
      }},
 };
 
+void PrintTo(const HandOverCase& c, std::ostream* os) { *os << c.name; }
+
 TEST_P(HandOver, CaseHolds) { GetParam().run(*this); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HandOver, testing::ValuesIn(handOverCases),
@@ -116,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, HandOver, testing::ValuesIn(handOverCases),
 
 // Worker threads post through their posters while the GUI thread drains:
 // every task runs once, on the GUI thread, each poster's in its order.
-TEST_F(DocumentFixture, ConcurrentPostersTasksRunOnceEachInTheirOrderOnTheGuiThread) {
+class ConcurrentPosting : public DocumentFixture {};
+
+TEST_F(ConcurrentPosting, EveryTaskRunsOnceOnTheGuiThreadInItsPostersOrder) {
   Make();
   // Fewer than the queue holds: every task is accepted.
   constexpr int posters = 8, perPoster = 1200;

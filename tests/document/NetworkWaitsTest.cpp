@@ -5,8 +5,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <stdexcept>
 #include <thread>
 
@@ -16,37 +14,13 @@
 #include "foundation/core/TextConv.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "tests/document/DocumentFixture.h"
+#include "tests/document/Gate.h"
 #include "tests/support/LogCapture.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;
 
 namespace {
-
-class Gate {
- public:
-  void Wait(std::chrono::seconds limit) {
-    std::unique_lock<std::mutex> lock(m_);
-    reached_ = true;
-    cv_.notify_all();
-    cv_.wait_for(lock, limit, [this] { return open_; });
-  }
-  void Open() {
-    std::lock_guard<std::mutex> lock(m_);
-    open_ = true;
-    cv_.notify_all();
-  }
-  bool Reached() {
-    std::lock_guard<std::mutex> lock(m_);
-    return reached_;
-  }
-
- private:
-  std::mutex m_;
-  std::condition_variable cv_;
-  bool reached_ = false;
-  bool open_ = false;
-};
 
 constexpr std::time_t Start = 1700000000;
 
@@ -116,6 +90,9 @@ TEST_F(NetworkWaits, IdleNetworkShutdownRunsTheTasksOnceWithoutPauseAndStaysClos
   EXPECT_TRUE(Std().IsClosing());
   EXPECT_TRUE(Std().IsStopped());
   EXPECT_EQ(clock_.Get(), Start);
+  // A pause asked for after the close leaves the document closing.
+  { NetPauseGuard late = Std().PauseNet(); }
+  EXPECT_TRUE(Std().IsClosing());
 }
 
 TEST_F(NetworkWaits, BusyExecutorPauseEndsOnceTheClockPassesTheLimit) {
@@ -166,11 +143,12 @@ TEST_F(NetworkWaits, PauseWithAThrowingTaskIsLoggedAndEndsResumed) {
 TEST_F(NetworkWaits, NoTickWhileAGuardLives) {
   int ticks = 0;
   int ticksWhileClosing = 0;
-  const auto connection = Std().ConnectDocSignal([&](int, DocSignal s) {
-    if (s != dsTick) return;
-    ++ticks;
-    ticksWhileClosing += Std().IsClosing();
-  });
+  const boost::signals2::scoped_connection connection =
+      Std().ConnectDocSignal([&](int, DocSignal s) {
+        if (s != dsTick) return;
+        ++ticks;
+        ticksWhileClosing += Std().IsClosing();
+      });
   ASSERT_TRUE(RunGuiUntil([&] { return ticks >= 2; }));
   Std().RunGuiTasks();  // ticks already queued belong to the time before
   {

@@ -32,8 +32,9 @@ class RunningDocument : public DocumentFixture {
   void MakeNetwork(const PardeloStravon::ThreadTimings& timings = FastThreadTimings()) {
     Make(timings);
     Std().SetDocPath(PardeloStravon::JoinPath(dir_.Wide(), L"plant.qzid"));
-    connection_ = Std().ConnectDocSignal(
-        [this](int address, PardeloStravon::DocSignal s) { signals_.push_back({address, s}); });
+    connection_ = Std().ConnectDocSignal([this](int address, PardeloStravon::DocSignal s) {
+      signals_.push_back({address, s});
+    });
     Net().SetRxEnabled(true);
   }
 
