@@ -21,19 +21,19 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
     -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning)'
 
-# The document formats' fuzz targets, with clang's sanitizers, in a build of
-# their own: 30 s each on a scratch corpus from the seeds, then once over
-# every regression input. A crash, leak, time-out or overrun fails the run
-# and prints the input.
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON
-cmake --build build-fuzz -j"$jobs" --target fuzz_doc_xml fuzz_doc_legacy
-for name in fuzz_doc_xml fuzz_doc_legacy; do
-  mapfile -t spec < "build-fuzz/fuzz/$name.target"
-  scratch=$(mktemp -d)
-  [ -d "${spec[1]}" ] && cp -r "${spec[1]}/." "$scratch/"
-  (cd "$scratch" && "${spec[0]}" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 "$scratch")
-  if [ -d "${spec[2]}" ] && [ -n "$(ls -A "${spec[2]}")" ]; then
-    "${spec[0]}" -timeout=10 -rss_limit_mb=2048 "${spec[2]}"/*
-  fi
-  rm -rf "$scratch"
+# Reliability. The saves killed midway (200 kills) ran above as the test
+# SaveKill. Every fuzz target for 20 s on its corpus (the two document
+# formats for 30 s), in a clang build of its own with the address and
+# undefined-behaviour sanitizers, starting from its seeds and regressions;
+# then the line soak at fast timings, which fails on a false OK, a hang, a
+# broken link state or lost settings.
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-fuzz -j"$jobs" --target fuzz
+others=()
+for f in build-fuzz/fuzz/*.target; do
+  name=$(basename "$f" .target)
+  [[ $name == fuzz_doc_* ]] || others+=("$name")
 done
+bash tools/soak/fuzz-run.sh 20 "$jobs" build-fuzz "${others[@]}"
+bash tools/soak/fuzz-run.sh 30 "$jobs" build-fuzz fuzz_doc_xml fuzz_doc_legacy
+build/tools/soak/line-soak 1000 2>build/line-soak.log
