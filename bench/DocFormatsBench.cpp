@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "bench/BenchCatalogue.h"
 #include "document/DocLegacyFormat.h"
 #include "document/DocXmlFormat.h"
 #include "document/QziDocF.h"
@@ -27,14 +28,6 @@
 using namespace PardeloStravon;
 
 namespace {
-
-bool LoadCatalogue() {
-  static const auto logs = std::filesystem::temp_directory_path() / "vantor-bench-logs";
-  std::filesystem::create_directories(logs);
-  static LogFiles files(FromUtf8(logs.string()));
-  static const bool loaded = LoadResources(ProgramFolder()).empty();
-  return loaded;
-}
 
 std::wstring LargestType() {
   std::wstring best;
@@ -80,7 +73,7 @@ struct Files {
 };
 
 void Save(benchmark::State& state, const char* name, bool xml) {
-  if (!LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
+  if (!Bench::LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
   Files files;
   ImmScoped<QziDocF> content;
   CreateContent(content, nullptr);
@@ -97,7 +90,7 @@ void Save(benchmark::State& state, const char* name, bool xml) {
 }
 
 void Load(benchmark::State& state, const char* name, bool xml) {
-  if (!LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
+  if (!Bench::LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
   Files files;
   const std::wstring path = files.Path(name);
   {

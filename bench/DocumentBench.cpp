@@ -9,6 +9,7 @@
 #include <memory>
 #include <thread>
 
+#include "bench/BenchCatalogue.h"
 #include "document/QziDocF.h"
 #include "document/QziDocIStd.h"
 #include "document/ShellServices.h"
@@ -86,16 +87,8 @@ class BusyDocument {
   ImmScoped<QziDocF> content_;
 };
 
-bool LoadCatalogue() {
-  static const auto logs = std::filesystem::temp_directory_path() / "vantor-bench-logs";
-  std::filesystem::create_directories(logs);
-  static LogFiles files(FromUtf8(logs.string()));
-  static const bool loaded = LoadResources(ProgramFolder()).empty();
-  return loaded;
-}
-
 void BM_TraceAppend_FullTrace(benchmark::State& state) {
-  if (!LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
+  if (!Bench::LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
   BusyDocument busy;
   QziDocIStd& doc = busy.Doc();
   const std::wstring fullLine(990, L'x');
@@ -108,7 +101,7 @@ void BM_TraceAppend_FullTrace(benchmark::State& state) {
 BENCHMARK(BM_TraceAppend_FullTrace)->Unit(benchmark::kMicrosecond);
 
 void BM_GuiTasks_10000PostedFromAWorkerAndDrained(benchmark::State& state) {
-  if (!LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
+  if (!Bench::LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
   BusyDocument busy;
   QziDocIStd& doc = busy.Doc();
   constexpr int tasks = 10000;
