@@ -23,8 +23,14 @@ namespace {
 const wchar_t XmlWhere[] = L"Error in QziDocIHlp::PortableSerialize!";
 const wchar_t LegacyWhere[] = L"Error in QziDocIHlp::SerializeDocLegacy!";
 
+std::wstring Source(const std::wstring& path) { return L"the document file " + path; }
+
+// Names the file unless the text already ends with its name.
 void Record(const wchar_t* where, const std::wstring& text, const std::wstring& path) {
-  ErrorLog << TimeStamp() << where << text << L" in the document file " << path << std::endl;
+  const std::wstring named = L" in " + Source(path);
+  const bool hasName = text.size() >= named.size() &&
+                       text.compare(text.size() - named.size(), named.size(), named) == 0;
+  ErrorLog << TimeStamp() << where << text << (hasName ? L"" : named) << std::endl;
 }
 
 // One record for whatever ended a read or a write; the exceptions that are
@@ -71,7 +77,7 @@ bool QziDocIHlp::PortableSerialize(const std::wstring& path, bool save) {
     if (save) return WriteDocFile(path, SaveDocXml(*pF_));
     const std::optional<std::string> bytes = ReadDocFile(path);
     if (!bytes) return false;
-    LoadDocXml(*pF_, *bytes);
+    LoadDocXml(*pF_, *bytes, Source(path));
     return true;
   } catch (...) {
     RecordFailure(XmlWhere, path);

@@ -18,6 +18,7 @@
 #include "document/QziDocIGph.h"
 #include "document/QziDocIMFC.h"
 #include "document/QziDocIStdImpl.h"
+#include "foundation/core/XmlArchiveRead.h"
 #include "foundation/core/FrameworkSerialization.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/WrapSize_t.h"
@@ -132,18 +133,14 @@ std::string SaveDocXml(QziDocF& f) {
   return EncodeDocText(os.str());
 }
 
-void LoadDocXml(QziDocF& f, std::string_view bytes) {
+void LoadDocXml(QziDocF& f, std::string_view bytes, const std::wstring& source) {
   CheckIsXml(bytes);
   const std::wstring text = DecodeDocText(bytes);
-  CheckClassIds(text);
+  // The network is the one object held through a pointer.
+  CheckArchiveAttributes(text, {L"pIN_"});
   std::wistringstream is(text);
-  // The archive checks the root's end tag in its destructor, where a throw
-  // ends the program: the end is checked first, inside this scope, and a
-  // throw from here makes the destructor skip its own check.
-  boost::archive::xml_wiarchive ar(is);
-  ar >> make_nvp("qziDocF_", f);
-  const auto readUpTo = is.tellg();
-  CheckArchiveEnd(text, readUpTo < 0 ? text.size() : static_cast<std::size_t>(readUpTo));
+  ReadXmlArchive(is, source,
+                 [&f](boost::archive::xml_wiarchive& ar) { ar >> make_nvp("qziDocF_", f); });
 }
 
 }  // namespace PardeloStravon

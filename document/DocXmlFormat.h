@@ -13,8 +13,10 @@ class QziDocF;
 std::string SaveDocXml(QziDocF& f);
 
 // Reads every field in place, in the order of the element tree. Throws on
-// anything that is not the whole tree and only the tree; the fields read
-// before the failure keep their new values.
-void LoadDocXml(QziDocF& f, std::string_view bytes);
+// anything that is not the whole tree and only the tree; the archive's own
+// errors end with " in " and `source`. The fields read before a failure
+// keep their new values.
+void LoadDocXml(QziDocF& f, std::string_view bytes,
+                const std::wstring& source = L"the document");
 
 }  // namespace PardeloStravon

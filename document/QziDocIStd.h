@@ -100,8 +100,7 @@ class QziDocIStd : public DocServices, public WorkerHost {
   // GUI thread, whenever the document's path changes.
   void SetDocPath(const std::wstring& path);
 
-  void NewGraphic(int address, std::time_t from, std::time_t to, bool follow,
-                  bool print) override;
+  void NewGraphic(int address, std::time_t from, std::time_t to, bool follow, bool print) override;
   // Under the wait cursor.
   bool PrintGraphic(int address, std::time_t from, std::time_t to) override;
   void OpenSettingsForm(int address) override;

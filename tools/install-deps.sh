@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()

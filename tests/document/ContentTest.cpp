@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <type_traits>
 
 #include "document/QziDocF.h"
 #include "document/QziDocIGph.h"
@@ -10,6 +11,10 @@
 #include "document/QziDocIMFC.h"
 #include "document/QziDocIStdImpl.h"
 #include "foundation/catalogue/Dictionary.h"
+#include "foundation/core/LogChannel.h"
+#include "network/nodes/NetOptRecord.h"
+#include "tests/document/DocumentFixture.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/TestCatalogue.h"
 
 using namespace PardeloStravon;
@@ -19,9 +24,24 @@ namespace {
 class Content : public testing::Test {
  protected:
   static void SetUpTestSuite() { TestSupport::LoadNetworkTestCatalogue(); }
-  QziDoc* const doc_ = reinterpret_cast<QziDoc*>(0x1000);
+  QziDoc* const doc_ = DocumentTest::FakeDoc;
+  TestSupport::LogCapture errors_{ErrorLog};  // the refused starts' assertions
   ImmScoped<QziDocF> content_;
 };
+
+// The document file gives every C++ type of a wrapper its own attributes:
+// the split of types is part of the format.
+template <typename A, typename B>
+constexpr bool Same = std::is_same_v<A, B>;
+static_assert(Same<decltype(GraphOptions::gRGB_), decltype(QziDocIMFC::oRGB_)>);
+static_assert(Same<decltype(QziDocIMFC::sRGB_), NoInit<unsigned long, 0>>);
+static_assert(Same<decltype(GraphOptions::gphIsP_), decltype(NetOptRecord::rxEn_)>);
+static_assert(!Same<decltype(GraphOptions::gLF_), decltype(QziDocIMFC::oLF_)>);
+static_assert(!Same<decltype(QziDocIMFC::oLF_), decltype(QziDocIMFC::sLF_)>);
+static_assert(!Same<decltype(GraphOptions::gphDRA_), decltype(GraphOptions::gphRSp_)>);
+static_assert(Same<decltype(QziDocIStd::Impl::lng_), std::size_t>);
+static_assert(Same<decltype(QziDocIStd::Impl::prgRows_), NoInitS<int, CI_Prg_Rows>>);
+static_assert(Same<decltype(QziDocIStd::Impl::tm_dhms_), NoInitS<bool, CB_Time_As_ddhhmmss>>);
 
 bool SameFont(const LOGFONTW& a, const LOGFONTW& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
@@ -67,6 +87,21 @@ TEST_F(Content, NewContentHoldsTheDefaultsAndRunsNoThread) {
   EXPECT_TRUE(SameFont(m.pLF_, LGF_program));
   EXPECT_EQ(m.pLF_.get().lfHeight, -20);
   EXPECT_EQ(m.oRGB_ + m.sRGB_ + m.pRGB_, 0u);
+}
+
+TEST_F(Content, ThreadsStartOnceAndNeverAfterTheShutdown) {
+  CreateContent(content_, doc_, ThreadTimings());
+  QziDocIStd& s = *content_->GetIStd();
+  s.StartThreads();
+  EXPECT_TRUE(s.ThreadsStarted());
+  EXPECT_THROW(s.StartThreads(), std::exception);
+  s.ShutDown();
+  EXPECT_THROW(s.StartThreads(), std::exception);
+
+  CreateContent(content_, doc_);
+  content_->GetIStd()->ShutDown();
+  EXPECT_THROW(content_->GetIStd()->StartThreads(), std::exception);
+  EXPECT_FALSE(content_->GetIStd()->ThreadsStarted());
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "document/QziDocIStdImpl.h"
 #include "foundation/core/LogChannel.h"
 #include "foundation/core/TextConv.h"
-#include "tests/document/ShellDouble.h"
+#include "tests/document/DocumentFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestCatalogue.h"
@@ -42,7 +42,7 @@ class DocFixture : public testing::Test {
     return PardeloStravon::FromUtf8(dir_.File(name).string());
   }
 
-  ShellDouble shell_;
+  DocumentTest::ShellDouble shell_;
   LogCapture errors_{PardeloStravon::ErrorLog};
   TempDir dir_;
   PardeloStravon::ImmScoped<PardeloStravon::QziDocF> content_;

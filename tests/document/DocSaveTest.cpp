@@ -13,6 +13,7 @@
 #include "document/DocXmlFormat.h"
 #include "tests/document/DocChanged.h"
 #include "tests/document/DocFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 using namespace PardeloStravon;
 using namespace TestSupport;
@@ -48,26 +49,15 @@ class DocSave : public DocFixture, public testing::WithParamInterface<Format> {
   }
 };
 
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit lowered = old_;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
- private:
-  rlimit old_{};
-};
-
 TEST_P(DocSave, OverAnExistingFile_WritesTheNewContentWithTheOldPermissionBits) {
   ChangeEverything(Fresh());
   const fs::path target = dir_.File(Name());
   WriteFileBytes(target, "old");
   fs::permissions(target, fs::perms(0604));
+  // The caller of a successful save clears the modified mark, not the writer.
+  Std().SetModified(true);
   ASSERT_TRUE(Save(PathOf(Name())));
+  EXPECT_TRUE(Std().IsModified());
   EXPECT_EQ(ReadFileBytes(target), Bytes());
   EXPECT_EQ(static_cast<int>(fs::status(target).permissions()), 0604);
   EXPECT_FALSE(TemporaryFilesLeft());
@@ -111,7 +101,9 @@ TEST_P(DocSave, WhatCouldNotBeOpenedForWriting_GivesFalseWithoutARecord) {
     EXPECT_EQ(errors_.Text(), L"");
     EXPECT_FALSE(fs::exists(dir_.File("none")));
     EXPECT_TRUE(fs::is_directory(dir_.File("folder")));
-    if (c.readOnly) EXPECT_EQ(ReadFileBytes(dir_.File(c.target)), "old");
+    if (c.readOnly) {
+      EXPECT_EQ(ReadFileBytes(dir_.File(c.target)), "old");
+    }
     EXPECT_FALSE(TemporaryFilesLeft());
   }
 }

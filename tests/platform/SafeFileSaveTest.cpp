@@ -8,10 +8,12 @@
 #include <string>
 
 #include "platform/SafeFileSave.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDir.h"
 
 using namespace Platform;
 using TestSupport::ReadFileBytes;
+using TestSupport::FileSizeLimit;
 using TestSupport::TempDir;
 using TestSupport::WriteFileBytes;
 
@@ -19,21 +21,6 @@ namespace {
 
 const std::string OldBytes = "old settings, whole\n";
 const std::string NewBytes(4096, 'n');
-
-// Lowers the file-size limit for the test's life; root is bound by it too.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit lowered = old_;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
- private:
-  rlimit old_{};
-};
 
 bool TemporaryFilesLeft(const std::filesystem::path& folder) {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))

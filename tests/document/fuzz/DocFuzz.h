@@ -1,34 +1,19 @@
 #pragma once
 // What both document fuzz targets share: the network tests' catalogue,
-// loaded once, a shell whose message box does nothing, and fresh content
-// without threads for each input.
+// loaded once, and fresh content without threads for each input. No shell
+// is installed: the stand-in without windows shows nothing.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "document/QziDocF.h"
-#include "document/ShellServices.h"
 #include "tests/support/TestCatalogue.h"
 
 namespace DocFuzz {
 
-class QuietShell : public PardeloStravon::ShellServices {
- public:
-  bool HasMainWindow() const override { return false; }
-  void PostRunGuiTasks() override {}
-  void ApplyAppStrings() override {}
-  void ShowMessageBox(const std::wstring&) override {}
-  void Beep(PardeloStravon::BeepKind) override {}
-  void BeginWaitCursor() override {}
-  void EndWaitCursor() override {}
-  void RefreshAllText() override {}
-};
-
 inline void Once() {
   static const bool done = [] {
-    static QuietShell shell;
-    PardeloStravon::InstallShellServices(&shell);
     TestSupport::LoadNetworkTestCatalogue();
     return true;
   }();

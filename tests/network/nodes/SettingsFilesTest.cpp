@@ -377,12 +377,15 @@ TEST_F(SettingsFiles, FailedSaveIsReportedKeepsTheOldFileAndLeavesNoTemporaryFil
   EXPECT_TRUE(std::filesystem::is_directory(dir_.File("taken.qzis")));
 }
 
-TEST_F(SettingsFiles, TemporaryFileOfAnInterruptedSave_IsReplacedNeverKept) {
+// Saves write a temporary file of a unique hidden name: a leftover of an
+// interrupted save is never written into, nor does it reach the new file.
+TEST_F(SettingsFiles, TemporaryFileOfAnInterruptedSave_NeverReachesTheNewFile) {
   const Node n(L"TC100");
-  WriteFileBytes(dir_.File("room.qzis.tmp"), std::string(100000, 'x'));
+  const std::string leftover(100000, 'x');
+  WriteFileBytes(dir_.File("room.qzis.tmp"), leftover);
   ui_.answer = PathOf("room.qzis");
   SaveSettings(n, 5, SampleValues(n, 1), ui_);
-  EXPECT_FALSE(std::filesystem::exists(dir_.File("room.qzis.tmp")));
+  EXPECT_EQ(ReadFileBytes(dir_.File("room.qzis.tmp")), leftover);
   InstrParValues loaded = SampleValues(n, 2);
   EXPECT_TRUE(LoadSettings(n, 5, loaded, ui_));
   EXPECT_EQ(Texts(n, loaded), Texts(n, SampleValues(n, 1)));

@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "foundation/core/TextConv.h"
 #include "tests/support/fuzz/Refusal.h"
 
 namespace FuzzInput {
@@ -28,6 +29,12 @@ std::wstring SaveXml(const char* name, const T& object)
     oa << boost::serialization::make_nvp(name, object);
   }
   return os.str();
+}
+
+// The input as the wide text of a UTF-8 file; false when it is no UTF-8.
+inline bool WideText(const unsigned char* data, std::size_t size, std::wstring& text)
+{
+  return Accepted([&] { text = PardeloStravon::FromUtf8(std::string(reinterpret_cast<const char*>(data), size)); });
 }
 
 // Looks at what follows the object and leaves the stream where it was.

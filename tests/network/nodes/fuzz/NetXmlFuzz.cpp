@@ -2,7 +2,6 @@
 // loads or is refused; what loads saves to a text that loads to the same.
 #include <cstdint>
 
-#include "foundation/core/TextConv.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "tests/support/DocDouble.h"
 #include "tests/support/fuzz/CatalogueOnce.h"
@@ -15,11 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
   FuzzInput::LoadShippedTables();
   std::wstring text;
-  try {
-    text = FromUtf8(FuzzInput::Text(data, size));
-  } catch (const std::exception&) {
-    return 0;
-  }
+  if (!FuzzInput::WideText(data, size, text)) return 0;
   TestSupport::DocDouble doc;
   if (!FuzzInput::LoadXml(text, "tm_dhms_", doc.NetOpt())) return 0;
   const std::wstring saved = FuzzInput::SaveXml("tm_dhms_", doc.NetOpt());

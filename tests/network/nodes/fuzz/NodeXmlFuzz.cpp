@@ -2,7 +2,6 @@
 // what loads saves to a text that loads to the same node.
 #include <cstdint>
 
-#include "foundation/core/TextConv.h"
 #include "network/nodes/Node.h"
 #include "tests/support/fuzz/CatalogueOnce.h"
 #include "tests/support/fuzz/FuzzCheck.h"
@@ -14,11 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
   FuzzInput::LoadShippedTables();
   std::wstring text;
-  try {
-    text = FromUtf8(FuzzInput::Text(data, size));
-  } catch (const std::exception&) {
-    return 0;
-  }
+  if (!FuzzInput::WideText(data, size, text)) return 0;
   Node node;
   if (!FuzzInput::LoadXml(text, "node", node)) return 0;
   const std::wstring saved = FuzzInput::SaveXml("node", node);

@@ -12,6 +12,7 @@
 #include "foundation/core/TextConv.h"
 #include "network/nodes/Node.h"
 #include "network/nodes/SettingsFiles.h"
+#include "tests/support/fuzz/ChosenFileUi.h"
 #include "tests/support/fuzz/CatalogueOnce.h"
 #include "tests/support/fuzz/FuzzCheck.h"
 
@@ -19,13 +20,6 @@ namespace fs = std::filesystem;
 using namespace PardeloStravon;
 
 namespace {
-
-struct FileUi : SettingsFileUi {
-  std::wstring path;
-  int messages = 0;
-  std::wstring ChooseFile(const std::wstring&, const std::wstring&, Mode) override { return path; }
-  void ShowEmptyMessage() override { ++messages; }
-};
 
 const fs::path& Folder()
 {
@@ -65,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
   const fs::path file = Folder() / "input.qzis";
   std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
 
-  FileUi ui;
+  FuzzInput::ChosenFileUi ui;
   ui.path = FromUtf8(file.string());
   const InstrParValues before = DefaultValues(settable);
   InstrParValues set = before;

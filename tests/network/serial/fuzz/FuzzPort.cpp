@@ -1,6 +1,7 @@
 // Stands in for the platform's serial device at link time: every function
 // that the device's own source defines is defined here, so the linker never
-// takes that object from the platform library.
+// takes that object from the platform library. A function added to the
+// device must be added here too.
 #include "tests/network/serial/fuzz/FuzzPort.h"
 
 #include <algorithm>
@@ -19,7 +20,8 @@ namespace {
 
 SerialLine theLine;
 std::string input;
-std::size_t readPos = 0;
+std::size_t nextBurst = 0;  // where the next answer begins in the input
+std::string available;      // arrived and not yet read
 std::string written;
 bool open = false;
 int lastError = 0;
@@ -62,25 +64,40 @@ bool ReadSerial(SerialHandle h, unsigned char* buffer, std::size_t n, std::size_
   got = 0;
   if (h != &theLine || !open) return Fail(EBADF);
   // A line feed ends a read as the silence after an answer does on the line.
-  got = std::min(n, input.size() - readPos);
-  const std::size_t feed = input.find('\n', readPos);
-  if (feed != std::string::npos) got = std::min(got, feed + 1 - readPos);
-  std::copy_n(input.data() + readPos, got, buffer);
-  readPos += got;
+  got = std::min(n, available.size());
+  const std::size_t feed = available.find('\n');
+  if (feed != std::string::npos) got = std::min(got, feed + 1);
+  std::copy_n(available.data(), got, buffer);
+  available.erase(0, got);
   return true;
 }
 
+// Every request is answered by the next piece of the input, up to and with
+// its line feed; what was not read of earlier answers is still waiting.
 bool WriteSerial(SerialHandle h, const unsigned char* data, std::size_t n, std::size_t& count)
 {
   count = 0;
   if (h != &theLine || !open) return Fail(EBADF);
   written.append(reinterpret_cast<const char*>(data), n);
   count = n;
+  if (nextBurst < input.size()) {
+    const std::size_t feed = input.find('\n', nextBurst);
+    const std::size_t end = feed == std::string::npos ? input.size() : feed + 1;
+    available += input.substr(nextBurst, end - nextBurst);
+    nextBurst = end;
+  }
   return true;
 }
 
 bool CancelSerialIo(SerialHandle h) { return h == &theLine ? true : Fail(EBADF); }
-bool PurgeSerial(SerialHandle h) { return h == &theLine ? true : Fail(EBADF); }
+bool PurgeSerial(SerialHandle h)
+{
+  if (h != &theLine) return Fail(EBADF);
+  available.clear();
+  return true;
+}
+
+bool PurgeSerialInput(SerialHandle h) { return PurgeSerial(h); }
 
 bool CloseSerial(SerialHandle h)
 {
@@ -98,7 +115,8 @@ namespace FuzzPort {
 void Feed(const unsigned char* data, std::size_t size)
 {
   Platform::input.assign(reinterpret_cast<const char*>(data), size);
-  Platform::readPos = 0;
+  Platform::nextBurst = 0;
+  Platform::available.clear();
   Platform::written.clear();
 }
 

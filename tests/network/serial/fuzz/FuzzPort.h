@@ -1,8 +1,9 @@
 #pragma once
-// The serial device as the fuzz targets of the line see it: every read takes
-// the next bytes of the fuzz input, and a read past its end is a time-out
-// with nothing, at once. A line feed ends a read, as the silence after an
-// answer does on the line; the open's first read throws one byte away. What the program writes is kept.
+// The serial device as the fuzz targets of the line see it. The fuzz input
+// is the instruments' side: every request written is answered by its next
+// piece, up to and with a line feed; a line feed ends a read as the silence
+// after an answer does; a read with nothing waiting is a time-out, at once.
+// What was not read stays waiting until a purge.
 #include <cstddef>
 #include <string>
 
