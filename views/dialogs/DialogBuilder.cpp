@@ -120,11 +120,18 @@ wxFont DialogFont(const InterfItem& dialog) {
   return wxFont(wxFontInfo(dialog.FontSizeUsed()).FaceName(face));
 }
 
+wxRect DialogRectToPixels(const wxWindow& window, const InterfItem& item) {
+  const wxPoint topLeft = window.ConvertDialogToPixels(wxPoint(item.x_, item.y_));
+  const wxPoint bottomRight = window.ConvertDialogToPixels(wxPoint(item.x_ + item.cx_, item.y_ + item.cy_));
+  return wxRect(topLeft, wxSize(bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
+}
+
 void BuildControls(wxWindow& parent, const std::vector<InterfItem>& items, std::size_t first) {
   for (std::size_t i = first; i < items.size(); ++i) {
     const InterfItem& item = items[i];
-    const wxPoint pos = parent.ConvertDialogToPixels(wxPoint(item.x_, item.y_));
-    const wxSize size = parent.ConvertDialogToPixels(wxSize(item.cx_, item.cy_));
+    const wxRect rect = DialogRectToPixels(parent, item);
+    const wxPoint pos = rect.GetPosition();
+    const wxSize size = rect.GetSize();
     wxWindow* control = nullptr;
     switch (item.atom_ & 0xFFFF) {
       case ClassButton: control = MakeButton(parent, item, pos, size); break;
