@@ -64,8 +64,11 @@ struct OpenMore {
 void Open(benchmark::State& state, const std::wstring& code) {
   std::size_t controls = 0;
   for (auto _ : state) {
-    OpenMore more(code);
-    controls = more.dialog->Content().GetChildren().size();
+    auto more = std::make_unique<OpenMore>(code);
+    controls = more->dialog->Content().GetChildren().size();
+    state.PauseTiming();
+    more.reset();
+    state.ResumeTiming();
   }
   state.counters["controls"] = static_cast<double>(controls);
 }
@@ -76,15 +79,27 @@ void Read(benchmark::State& state, const std::wstring& code) {
   state.counters["controls"] = static_cast<double>(more.dialog->Content().GetChildren().size());
 }
 
+void Close(benchmark::State& state, const std::wstring& code) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto more = std::make_unique<OpenMore>(code);
+    state.ResumeTiming();
+    more.reset();
+  }
+}
+
 void BM_OpenMore_LargestShipped(benchmark::State& state) { Open(state, LargestShippedType()); }
 void BM_OpenMore_300Parameters(benchmark::State& state) { Open(state, TestSupport::LargeType); }
 void BM_ReadControls_LargestShipped(benchmark::State& state) { Read(state, LargestShippedType()); }
 void BM_ReadControls_300Parameters(benchmark::State& state) { Read(state, TestSupport::LargeType); }
 
+void BM_CloseMore_300Parameters(benchmark::State& state) { Close(state, TestSupport::LargeType); }
+
 BENCHMARK(BM_OpenMore_LargestShipped)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_OpenMore_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ReadControls_LargestShipped)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadControls_300Parameters)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CloseMore_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

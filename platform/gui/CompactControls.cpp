@@ -18,7 +18,7 @@ constexpr const char* CompactCss =
     "checkbutton.vantor-compact, radiobutton.vantor-compact {"
     "  min-height: 0; padding: 0; }"
     "checkbutton.vantor-compact check, radiobutton.vantor-compact radio {"
-    "  min-height: 10px; min-width: 10px; margin: 0 1px; padding: 0; }"
+    "  min-height: 10px; min-width: 10px; margin: 0; padding: 0; }"
     "textview.vantor-compact, .vantor-compact textview { padding: 0; }"
     "scrolledwindow.vantor-compact scrollbar slider { min-height: 8px; min-width: 8px; }";
 

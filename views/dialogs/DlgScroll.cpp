@@ -54,6 +54,12 @@ DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
   content_->Bind(wxEVT_MOUSEWHEEL, &DlgScroll::OnWheel, this);
 }
 
+// The toolkit would destroy the controls with a check after each one that
+// walks all the others; from the first on, each goes at once.
+DlgScroll::~DlgScroll() {
+  while (!content_->GetChildren().empty()) delete content_->GetChildren().front();
+}
+
 void DlgScroll::SetFullSize(int cx, int cy) { model_.SetFullSize(cx, cy); }
 
 void DlgScroll::OnInitDialog() {
@@ -115,7 +121,13 @@ void DlgScroll::OnWheel(wxMouseEvent& event) {
 }
 
 void DlgScroll::Move(const ContentMove& move) {
-  if (move.dx != 0 || move.dy != 0) content_->ScrollWindow(move.dx, move.dy);
+  if (move.dx == 0 && move.dy == 0) return;
+  // Each control is moved on its own: moving the window's content at once
+  // makes GTK reallocate the hidden labels of check boxes without text, and
+  // it fails an assertion for every one.
+  content_->Freeze();
+  for (wxWindow* child : content_->GetChildren()) child->Move(child->GetPosition() + wxPoint(move.dx, move.dy));
+  content_->Thaw();
 }
 
 // The bars run from 0 to the range with a box of a fifth of it; a content

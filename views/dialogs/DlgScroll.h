@@ -22,6 +22,7 @@ class DlgScroll : public wxDialog {
   // Item 0 gives caption, frame, size and font; the others become the
   // controls on the content window. Throws what the builder throws.
   DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items);
+  ~DlgScroll() override;
 
   // The content's full size in pixels; the next resize sets the bars.
   void SetFullSize(int cx, int cy);

@@ -10,6 +10,7 @@
 #include "foundation/gui/DialogControls.h"
 #include "network/nodes/Node.h"
 #include "platform/gui/CommandIds.h"
+#include "platform/gui/ControlAccess.h"
 
 namespace PardeloStravon {
 namespace {
@@ -36,6 +37,13 @@ EOMore::EOMore(std::vector<InstrParOptSt>* pVIPOSt, std::vector<InstrParOptPlt>*
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnDefault(); }, ToWxId(IdDefault));
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Refresh(); }, ToWxId(IdRefresh));
   Bind(wxEVT_CHAR_HOOK, &EOMore::OnCharHook, this);
+  for (wxWindow* child : Content().GetChildren()) {
+    try {
+      cells_.emplace(Platform::FromWxId(child->GetId()), child);
+    } catch (const Platform::UnmappedId&) {
+      // Not one of the table's controls.
+    }
+  }
 }
 
 void EOMore::OnInitDialog() {
@@ -80,31 +88,44 @@ int EOMore::CellId(int column, int row) const {
   return layout_.ids_.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(row));
 }
 
+wxWindow* EOMore::CellWindow(int id) {
+  const auto found = cells_.find(id);
+  return found == cells_.end() ? nullptr : found->second;
+}
+
 bool EOMore::SetCellText(int column, int row, const std::wstring& text) {
   const int id = CellId(column, row);
   if (id == 0) return false;
-  EditSetText(this, id, text);
+  if (wxWindow* cell = CellWindow(id))
+    Platform::SetControlText(*cell, text);
+  else
+    EditSetText(this, id, text);
   return true;
 }
 
 bool EOMore::SetCellCheck(int column, int row, int state) {
   const int id = CellId(column, row);
   if (id == 0) return false;
-  ButtonSetCheck(this, id, state);
+  if (wxWindow* cell = CellWindow(id))
+    Platform::SetCheckState(*cell, state);
+  else
+    ButtonSetCheck(this, id, state);
   return true;
 }
 
 bool EOMore::GetCellText(int column, int row, std::wstring& text) {
   const int id = CellId(column, row);
   if (id == 0) return false;
-  text = EditGetText(this, id);
+  wxWindow* cell = CellWindow(id);
+  text = cell != nullptr ? Platform::ControlText(*cell) : EditGetText(this, id);
   return true;
 }
 
 bool EOMore::GetCellCheck(int column, int row, bool& check) {
   const int id = CellId(column, row);
   if (id == 0) return false;
-  check = ButtonGetCheck(this, id);
+  wxWindow* cell = CellWindow(id);
+  check = cell != nullptr ? Platform::CheckState(*cell) != 0 : ButtonGetCheck(this, id);
   return true;
 }
 

@@ -2,6 +2,7 @@
 // The advanced options dialog: one table of a node's per-parameter display
 // options beside the catalogue's defaults, scrolled inside a maximised
 // dialog. It edits copies; the caller keeps them only when it ends with OK.
+#include <unordered_map>
 #include <vector>
 
 #include "network/nodes/InstrParOpt.h"
@@ -45,9 +46,15 @@ class EOMore : public Scroll::DlgScroll, private MoreCells {
   void OnCancel(wxCommandEvent& event);
   void OnCharHook(wxKeyEvent& event);
   int CellId(int column, int row) const;
+  // The control of a cell's id; the dialog helpers' lookup where the table
+  // has none (which throws for a missing control).
+  wxWindow* CellWindow(int id);
 
   MoreLayout layout_;
   MoreOptions options_;
+  // Every control by its id: the helpers' walk over thousands of children
+  // for every cell made Refresh and OK quadratic.
+  std::unordered_map<int, wxWindow*> cells_;
 };
 
 // Runs the dialog on copies of the five vectors and, when the user confirms,
