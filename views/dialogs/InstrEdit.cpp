@@ -15,21 +15,16 @@
 #include "views/dialogs/EOMore.h"
 #include "views/dialogs/EditNodeCopies.h"
 #include "views/dialogs/PrintPeriod.h"
+#include "views/dialogs/ResourceItems.h"
 
 namespace PardeloStravon {
 namespace {
 
 using namespace Platform;
 
-constexpr WinStyle Child = WS_CHILD | WS_VISIBLE;
-constexpr WinStyle Button = Child | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr WinStyle Label = Child | SS_LEFT;
-constexpr WinStyle Edit = Child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr WinStyle RightEdit = Edit | ES_RIGHT;
-constexpr WinStyle Check = Child | WS_TABSTOP | BS_AUTOCHECKBOX | BS_LEFTTEXT;
-
-InterfItem Item(int id, int atom, WinStyle style, int x, int y, int cx, int cy) {
-  return InterfItem(id, atom, style, L"", x, y, cx, cy, 0, 0, L"");
+// A static text; its text is set when the dialog opens.
+InterfItem Label(int id, int x, int y, int cx, int cy, WinStyle align = SS_LEFT) {
+  return InterfItem(id, ClassStatic, WS_CHILD | WS_VISIBLE | align, L"", x, y, cx, cy, 0, 0, L"");
 }
 
 // The duration edits, in the order of the format boxes that take them over.
@@ -77,54 +72,53 @@ const struct {
 
 std::vector<InterfItem> InstrEditItems() {
   return {
-      InterfItem(0, 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, L"", 0, 0, 251, 333, 0, 8,
-                 L"MS Shell Dlg"),
-      Item(IDOK, ClassButton, Child | WS_TABSTOP | BS_DEFPUSHBUTTON, 159, 7, 37, 14),
-      Item(IDCANCEL, ClassButton, Button, 206, 7, 37, 14),
-      Item(IDC_EDINSTR_DEFAULT, ClassButton, Button, 159, 24, 37, 14),
-      Item(IDC_EDINSTR_MORE, ClassButton, Button, 206, 25, 37, 14),
-      Item(32824, ClassStatic, Label, 9, 8, 41, 8),
-      Item(IDC_EDINSTR_ADDRESS, ClassEdit, RightEdit | WS_DISABLED, 113, 7, 25, 12),
-      Item(32825, ClassStatic, Label, 9, 22, 47, 10),
-      Item(IDC_EDINSTR_NAME, ClassEdit, Edit, 56, 21, 82, 12),
-      Item(IDC_EDINSTR_ACTIVE, ClassButton, Check, 9, 34, 129, 8),
-      Item(1133, ClassStatic, Label, 9, 45, 150, 8),
-      Item(IDC_EDINSTR_COPY_FROM, ClassEdit, RightEdit, 159, 45, 32, 12),
-      Item(1120, ClassStatic, Child | SS_RIGHT, 90, 57, 47, 8),
-      Item(1121, ClassStatic, Label, 161, 57, 45, 8),
-      Item(1102, ClassButton, Check, 9, 71, 129, 8),
-      Item(1124, ClassButton, Check, 159, 71, 8, 8),
-      Item(1122, ClassButton, Check, 9, 84, 129, 8),
-      Item(1123, ClassButton, Check, 159, 84, 8, 8),
-      Item(32826, ClassStatic, Label, 9, 100, 93, 8),
-      Item(IDC_EDINSTR_XS, ClassEdit, RightEdit, 106, 99, 32, 12),
-      Item(IDC_EDINSTR_YS, ClassEdit, RightEdit, 159, 99, 32, 12),
-      Item(32827, ClassStatic, Label, 9, 116, 47, 8),
-      Item(IDC_EDINSTR_XN, ClassEdit, RightEdit, 56, 115, 82, 12),
-      Item(IDC_EDINSTR_YN, ClassEdit, RightEdit, 159, 115, 82, 12),
-      Item(1106, ClassButton, Check, 9, 133, 129, 8),
-      Item(1127, ClassButton, Check, 159, 133, 8, 8),
-      Item(1130, ClassButton, Check, 9, 146, 129, 8),
-      Item(1131, ClassButton, Check, 159, 146, 8, 8),
-      Item(32828, ClassStatic, Label, 9, 161, 97, 8),
-      Item(IDC_EDINSTR_GS, ClassEdit, RightEdit, 106, 160, 32, 12),
-      Item(IDC_EDINSTR_HS, ClassEdit, RightEdit, 159, 160, 32, 12),
-      Item(32829, ClassStatic, Label, 9, 177, 47, 8),
-      Item(IDC_EDINSTR_GN, ClassEdit, RightEdit, 56, 176, 82, 12),
-      Item(IDC_EDINSTR_HN, ClassEdit, RightEdit, 159, 176, 82, 12),
-      Item(1109, ClassButton, Check, 9, 207, 129, 8),
-      Item(32830, ClassStatic, Label, 9, 222, 95, 8),
-      Item(IDC_EDINSTR_VS, ClassEdit, RightEdit, 106, 221, 32, 12),
-      Item(32831, ClassStatic, Label, 9, 238, 47, 8),
-      Item(IDC_EDINSTR_VN, ClassEdit, RightEdit, 56, 237, 82, 12),
-      Item(1112, ClassButton, Check, 9, 255, 129, 8),
-      Item(32832, ClassStatic, Label, 9, 270, 97, 8),
-      Item(IDC_EDINSTR_PS, ClassEdit, RightEdit, 106, 269, 32, 12),
-      Item(32833, ClassStatic, Label, 9, 287, 47, 8),
-      Item(IDC_EDINSTR_PN, ClassEdit, RightEdit, 56, 285, 82, 12),
-      Item(32834, ClassStatic, Label, 9, 303, 97, 8),
-      Item(IDC_EDINSTR_LOST_LINK, ClassEdit, RightEdit, 106, 302, 32, 12),
-      Item(1116, ClassButton, Check, 9, 317, 129, 8),
+      ResourceFrame(L"", 251, 333),
+      DefaultButton(IDOK, L"", 159, 7, 37, 14),
+      PushButton(IDCANCEL, L"", 206, 7, 37, 14),
+      PushButton(IDC_EDINSTR_DEFAULT, L"", 159, 24, 37, 14),
+      PushButton(IDC_EDINSTR_MORE, L"", 206, 25, 37, 14),
+      Label(32824, 9, 8, 41, 8),
+      BorderEdit(IDC_EDINSTR_ADDRESS, 113, 7, 25, 12, ES_RIGHT | WS_DISABLED),
+      Label(32825, 9, 22, 47, 10),
+      BorderEdit(IDC_EDINSTR_NAME, 56, 21, 82, 12),
+      LeftTextCheckBox(IDC_EDINSTR_ACTIVE, L"", 9, 34, 129, 8),
+      Label(1133, 9, 45, 150, 8),
+      BorderEdit(IDC_EDINSTR_COPY_FROM, 159, 45, 32, 12, ES_RIGHT),
+      Label(1120, 90, 57, 47, 8, SS_RIGHT),
+      Label(1121, 161, 57, 45, 8),
+      LeftTextCheckBox(1102, L"", 9, 71, 129, 8),
+      LeftTextCheckBox(1124, L"", 159, 71, 8, 8),
+      LeftTextCheckBox(1122, L"", 9, 84, 129, 8),
+      LeftTextCheckBox(1123, L"", 159, 84, 8, 8),
+      Label(32826, 9, 100, 93, 8),
+      BorderEdit(IDC_EDINSTR_XS, 106, 99, 32, 12, ES_RIGHT),
+      BorderEdit(IDC_EDINSTR_YS, 159, 99, 32, 12, ES_RIGHT),
+      Label(32827, 9, 116, 47, 8),
+      BorderEdit(IDC_EDINSTR_XN, 56, 115, 82, 12, ES_RIGHT),
+      BorderEdit(IDC_EDINSTR_YN, 159, 115, 82, 12, ES_RIGHT),
+      LeftTextCheckBox(1106, L"", 9, 133, 129, 8),
+      LeftTextCheckBox(1127, L"", 159, 133, 8, 8),
+      LeftTextCheckBox(1130, L"", 9, 146, 129, 8),
+      LeftTextCheckBox(1131, L"", 159, 146, 8, 8),
+      Label(32828, 9, 161, 97, 8),
+      BorderEdit(IDC_EDINSTR_GS, 106, 160, 32, 12, ES_RIGHT),
+      BorderEdit(IDC_EDINSTR_HS, 159, 160, 32, 12, ES_RIGHT),
+      Label(32829, 9, 177, 47, 8),
+      BorderEdit(IDC_EDINSTR_GN, 56, 176, 82, 12, ES_RIGHT),
+      BorderEdit(IDC_EDINSTR_HN, 159, 176, 82, 12, ES_RIGHT),
+      LeftTextCheckBox(1109, L"", 9, 207, 129, 8),
+      Label(32830, 9, 222, 95, 8),
+      BorderEdit(IDC_EDINSTR_VS, 106, 221, 32, 12, ES_RIGHT),
+      Label(32831, 9, 238, 47, 8),
+      BorderEdit(IDC_EDINSTR_VN, 56, 237, 82, 12, ES_RIGHT),
+      LeftTextCheckBox(1112, L"", 9, 255, 129, 8),
+      Label(32832, 9, 270, 97, 8),
+      BorderEdit(IDC_EDINSTR_PS, 106, 269, 32, 12, ES_RIGHT),
+      Label(32833, 9, 287, 47, 8),
+      BorderEdit(IDC_EDINSTR_PN, 56, 285, 82, 12, ES_RIGHT),
+      Label(32834, 9, 303, 97, 8),
+      BorderEdit(IDC_EDINSTR_LOST_LINK, 106, 302, 32, 12, ES_RIGHT),
+      LeftTextCheckBox(1116, L"", 9, 317, 129, 8),
   };
 }
 

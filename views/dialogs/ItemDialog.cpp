@@ -86,7 +86,9 @@ bool ItemDialog::ClickIfPresent(int wxId) {
 void ItemDialog::OnCharHook(wxKeyEvent& event) {
   const int key = event.GetKeyCode();
   if (key != WXK_RETURN && key != WXK_NUMPAD_ENTER) return event.Skip();
-  wxWindow* focus = FindFocus();
+  // The key's window is the one that has the focus.
+  auto* focus = dynamic_cast<wxWindow*>(event.GetEventObject());
+  if (focus == nullptr || focus == this) focus = FindFocus();
   if (dynamic_cast<wxButton*>(focus) != nullptr) return event.Skip();
   if (event.ControlDown()) {
     if (auto* edit = dynamic_cast<wxTextCtrl*>(focus); edit != nullptr && edit->IsMultiLine())

@@ -14,6 +14,7 @@
 #include "platform/gui/CommandIds.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/TestCatalogue.h"
+#include "tests/views/dialogs/DialogDrive.h"
 #include "tests/views/dialogs/DialogDriving.h"
 #include "views/dialogs/DialogBuilder.h"
 #include "views/dialogs/EOMore.h"

@@ -14,6 +14,7 @@
 #include "platform/gui/ResourceIds.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/TestCatalogue.h"
+#include "tests/views/dialogs/DialogDrive.h"
 #include "tests/views/dialogs/DialogDriving.h"
 #include "tests/views/dialogs/DialogLayout.h"
 #include "views/dialogs/DurationExchange.h"
@@ -249,11 +250,11 @@ TEST_F(InstrEditTest, TypedField_IsStoredOrRefusedAtThatField) {
     const EditNodeCopies before = EditNodeCopies::Of(Edited());
     const bool result = Run(c.dhms, [&](wxDialog& d) {
       TypeInto(d, c.id, c.typed);
-      const std::wstring message = ClickAndReadMessage(d, IDOK);
+      const std::wstring message = ClickAnsweringPrompt(d, IDOK);
       EXPECT_EQ(message, c.prompt);
       if (c.prompt.empty()) return;
       EXPECT_TRUE(d.IsModal()) << "the dialog stays open";
-      EXPECT_EQ(wxWindow::FindFocus(), &EditBox(d, c.id)) << "the focus is on the field";
+      EXPECT_TRUE(FocusIsOn(d, c.id)) << "the focus is on the field";
       d.EndModal(wxID_CANCEL);
     });
     EXPECT_EQ(result, c.prompt.empty());
@@ -292,7 +293,7 @@ TEST_F(InstrEditTest, PrintPeriod_IsDaysOnScreenAndWholeSecondsInTheCopy) {
   ModalDriver driver([&](wxDialog& d) {
     TypeInto(d, IDC_EDINSTR_NAME, L"Renamed");
     TypeInto(d, IDC_EDINSTR_PN, L"nonsense");
-    EXPECT_EQ(ClickAndReadMessage(d, IDOK), L"Please enter a date and/or time.");
+    EXPECT_EQ(ClickAnsweringPrompt(d, IDOK), L"Please enter a date and/or time.");
     d.EndModal(wxID_CANCEL);
   });
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);

@@ -75,7 +75,7 @@ std::vector<InterfItem> DecodeTemplate(const VUC& bytes) {
     const std::uint32_t s = r.Dword();
     const std::uint32_t ex = r.Dword();
     const int ix = r.SignedWord(), iy = r.SignedWord(), icx = r.SignedWord(), icy = r.SignedWord();
-    const int id = r.SignedWord();
+    const int id = r.Word();
     if (r.Word() != 0xFFFF) r.Fail("class not given by ordinal");
     const int atom = r.Word();
     std::wstring text = r.Text();

@@ -10,8 +10,8 @@
 namespace TestSupport {
 
 // Item 0 is the dialog (its id, class and extended style read as 0), then
-// the controls in template order. Ids and positions are read as signed
-// 16-bit words.
+// the controls in template order. Positions are read as signed 16-bit
+// words, ids as unsigned ones.
 std::vector<PardeloStravon::InterfItem> DecodeTemplate(const PardeloStravon::VUC& bytes);
 
 }  // namespace TestSupport
