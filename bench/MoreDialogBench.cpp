@@ -42,13 +42,8 @@ struct OpenMore {
   std::unique_ptr<EOMore> dialog;
 
   explicit OpenMore(const std::wstring& code) : node(code), copies(EditNodeCopies::Of(node)) {
-    const InstrPars pars = node.Type().Pars();
-    MoreLayout layout;
-    layout.pNode_ = &node;
-    layout.ids_.assign(MoreColumns, std::vector<int>(pars.size(), 0));
-    layout.tmDhms_ = true;
     std::vector<InterfItem> items;
-    BuildMoreTemplate(pars, layout.ids_, layout.width_, layout.height_, true, items);
+    MoreLayout layout = MakeMoreLayout(node, true, true, items);
     dialog = std::make_unique<EOMore>(&copies.vIPOSt, &copies.vIPOPlt, &copies.vIPOFrm, &copies.vIPOFrmSub,
                                       &copies.vIPOFrmGrp, std::move(layout), items);
     dialog->Show();  // initialises the dialog: full size, maximised, Refresh

@@ -4,6 +4,7 @@
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 #include <stdexcept>
 #include <string>
@@ -118,6 +119,16 @@ wxFont DialogFont(const InterfItem& dialog) {
   std::wstring face = dialog.FontNameUsed();
   if (face == L"Arial" || face == L"MS Shell Dlg") face = L"Liberation Sans";
   return wxFont(wxFontInfo(dialog.FontSizeUsed()).FaceName(face));
+}
+
+long DialogFrameStyle(std::uint32_t style) {
+  long frame = 0;
+  if ((style & WS_CAPTION) == WS_CAPTION) frame |= wxCAPTION;
+  if (style & WS_SYSMENU) frame |= wxSYSTEM_MENU | wxCLOSE_BOX;
+  if (style & WS_THICKFRAME) frame |= wxRESIZE_BORDER;
+  // On a top-level window the tab-stop bit is the maximise box.
+  if (style & WS_MAXIMIZEBOX) frame |= wxMAXIMIZE_BOX;
+  return frame;
 }
 
 wxRect DialogRectToPixels(const wxWindow& window, const InterfItem& item) {

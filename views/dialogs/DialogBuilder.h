@@ -6,6 +6,7 @@
 #include <wx/gdicmn.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "views/dialogs/InterfItem.h"
@@ -18,6 +19,10 @@ namespace PardeloStravon {
 // that "Arial" and "MS Shell Dlg" become Liberation Sans, which has their
 // metrics here.
 wxFont DialogFont(const InterfItem& dialog);
+
+// The toolkit's frame of a dialog item's window style: caption, system menu
+// and close box, resizing border, maximise box.
+long DialogFrameStyle(std::uint32_t style);
 
 // The item's rectangle in the window's pixels. The corners are converted, as
 // the system maps a dialog rectangle, so controls that touch in dialog units

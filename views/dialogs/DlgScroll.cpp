@@ -12,17 +12,6 @@ namespace PardeloStravon {
 namespace Scroll {
 namespace {
 
-using namespace Platform;
-
-long FrameStyle(WinStyle style) {
-  long frame = 0;
-  if ((style & WS_CAPTION) == WS_CAPTION) frame |= wxCAPTION;
-  if (style & WS_SYSMENU) frame |= wxSYSTEM_MENU | wxCLOSE_BOX;
-  if (style & WS_THICKFRAME) frame |= wxRESIZE_BORDER;
-  if (style & WS_MAXIMIZEBOX) frame |= wxMAXIMIZE_BOX;
-  return frame;
-}
-
 ScrollCode CodeOf(const wxEventType type) {
   if (type == wxEVT_SCROLLWIN_LINEUP) return SB_LINEUP;
   if (type == wxEVT_SCROLLWIN_LINEDOWN) return SB_LINEDOWN;
@@ -36,7 +25,7 @@ ScrollCode CodeOf(const wxEventType type) {
 
 DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
   const InterfItem& dialog = items.at(0);
-  Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, FrameStyle(dialog.style_));
+  Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, DialogFrameStyle(dialog.style_));
   SetFont(DialogFont(dialog));
   SetClientSize(ConvertDialogToPixels(wxSize(dialog.cx_, dialog.cy_)));
   // Always shown, so that the client size does not change with the range.

@@ -138,13 +138,8 @@ bool EditAdvancedOptions(std::vector<InstrParOptSt>& vIPOSt, std::vector<InstrPa
   std::vector<InstrParOptFrmSub> sub = vIPOFrmSub;
   std::vector<InstrParOptFrmGrp> grp = vIPOFrmGrp;
   std::optional<wxBusyCursor> wait(std::in_place);
-  const InstrPars pars = node.Type().Pars();
-  MoreLayout layout;
-  layout.pNode_ = &node;
-  layout.ids_.assign(MoreColumns, std::vector<int>(pars.size(), 0));
-  layout.tmDhms_ = tmDhms;
   std::vector<InterfItem> items;
-  BuildMoreTemplate(pars, layout.ids_, layout.width_, layout.height_, supervisor, items);
+  MoreLayout layout = MakeMoreLayout(node, supervisor, tmDhms, items);
   EOMore dialog(&st, &plt, &frm, &sub, &grp, std::move(layout), items);
   wait.reset();
   const int result = dialog.ShowModal();

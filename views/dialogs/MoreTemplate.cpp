@@ -5,7 +5,9 @@
 
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/catalogue/GroupTables.h"
+#include "foundation/catalogue/InstrTable.h"
 #include "foundation/catalogue/Tokens.h"
+#include "network/nodes/Node.h"
 #include "network/nodes/ParameterRuns.h"
 #include "platform/gui/WindowStyles.h"
 #include "views/dialogs/InterfWin.h"
@@ -137,6 +139,16 @@ VUC BuildMoreTemplate(const InstrPars& pars, std::vector<std::vector<int>>& ids,
   }
   height = std::max(height, y);
   return InterfWin(items).WinTemplate();
+}
+
+MoreLayout MakeMoreLayout(Node& node, bool supervisor, bool tmDhms, std::vector<InterfItem>& items) {
+  const InstrPars pars = node.Type().Pars();
+  MoreLayout layout;
+  layout.pNode_ = &node;
+  layout.ids_.assign(MoreColumns, std::vector<int>(pars.size(), 0));
+  layout.tmDhms_ = tmDhms;
+  BuildMoreTemplate(pars, layout.ids_, layout.width_, layout.height_, supervisor, items);
+  return layout;
 }
 
 }  // namespace PardeloStravon

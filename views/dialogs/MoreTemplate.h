@@ -36,4 +36,8 @@ constexpr int MoreFirstId = 9000;
 VUC BuildMoreTemplate(const InstrPars& pars, std::vector<std::vector<int>>& ids, int& width, int& height,
                       bool supervisor, std::vector<InterfItem>& items);
 
+// The layout of the node's instrument type with the items to build the
+// dialog from: the first steps of opening the dialog.
+MoreLayout MakeMoreLayout(Node& node, bool supervisor, bool tmDhms, std::vector<InterfItem>& items);
+
 }  // namespace PardeloStravon

@@ -216,12 +216,9 @@ void ExpectTableLayout(EOMore& eo, const std::vector<InterfItem>& items) {
       EXPECT_FALSE(rects[a].Intersects(rects[b])) << items[a + 1].id_ << " and " << items[b + 1].id_ << " overlap";
 }
 
-std::vector<InterfItem> ItemsOf(const Node& node, bool supervisor) {
-  const InstrPars pars = node.Type().Pars();
-  std::vector<std::vector<int>> ids(MoreColumns, std::vector<int>(pars.size(), 0));
-  int width = 0, height = 0;
+std::vector<InterfItem> ItemsOf(Node& node, bool supervisor) {
   std::vector<InterfItem> items;
-  BuildMoreTemplate(pars, ids, width, height, supervisor, items);
+  MakeMoreLayout(node, supervisor, true, items);
   return items;
 }
 
