@@ -59,4 +59,19 @@ void LayOutLabel(wxWindow& label, bool centreVertically) {
   gtk_label_set_yalign(GTK_LABEL(widget), centreVertically ? 0.5f : 0.0f);
 }
 
+void PutBoxAtFarEdge(wxWindow& checkBox) {
+  GtkWidget* widget = checkBox.GetHandle();
+  if (widget == nullptr || !GTK_IS_BOX(widget)) return;
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+  for (GList* c = children; c != nullptr; c = c->next) {
+    if (!GTK_IS_LABEL(c->data)) continue;
+    gboolean expand = FALSE, fill = FALSE;
+    guint padding = 0;
+    GtkPackType pack = GTK_PACK_START;
+    gtk_box_query_child_packing(GTK_BOX(widget), GTK_WIDGET(c->data), &expand, &fill, &padding, &pack);
+    gtk_box_set_child_packing(GTK_BOX(widget), GTK_WIDGET(c->data), TRUE, TRUE, padding, pack);
+  }
+  g_list_free(children);
+}
+
 }  // namespace Platform

@@ -72,10 +72,10 @@ wxWindow* MakeButton(wxWindow& parent, const InterfItem& item, const wxPoint& po
   if (!threeState && kind != BS_CHECKBOX && kind != BS_AUTOCHECKBOX) CannotBuild(item);
   long style = threeState ? wxCHK_3STATE : wxCHK_2STATE;
   if (threeState && automatic) style |= wxCHK_ALLOW_3RD_STATE_FOR_USER;
-  // The box follows the text (the toolkit cannot move it to the far edge).
   if (item.style_ & BS_LEFTTEXT) style |= wxALIGN_RIGHT;
   wxCheckBox* box = automatic ? new wxCheckBox(&parent, WxIdOf(item), item.text_, pos, size, style)
                               : new ManualCheckBox(&parent, WxIdOf(item), item.text_, pos, size, style);
+  if (item.style_ & BS_LEFTTEXT) PutBoxAtFarEdge(*box);
   return box;
 }
 
