@@ -91,7 +91,7 @@ TEST_F(MoreTemplateTest, EveryType_LaysOutItsRowsAndTitles) {
     EXPECT_EQ(b.width, 760);
     for (std::size_t i = 1; i < b.items.size(); ++i) EXPECT_EQ(b.items[i].id_, MoreFirstId + static_cast<int>(i) - 1);
     EXPECT_EQ(b.items[0].cx_, 356);
-    int shown = 0, subTitles = 0, grpTitles = 0, maxY = 0;
+    int shown = 0, subTitles = 0, grpTitles = 0, maxY = 0, cells = 0;
     for (std::size_t i = 0; i < pars.size(); ++i) {
       const bool hasRow = !pars[i]->ParIsPad() && !pars[i]->ParIsSlave();
       shown += hasRow;
@@ -103,6 +103,7 @@ TEST_F(MoreTemplateTest, EveryType_LaysOutItsRowsAndTitles) {
       for (int column = 0; column < MoreColumns; ++column) {
         const int id = b.ids[column][i];
         if (id == 0) continue;
+        ++cells;
         const InterfItem& item = ItemOf(b, id);
         maxY = std::max(maxY, item.y_ + 9);
         const bool fixed = column == colValue || column == colStatusText || column == colStatusDefault ||
@@ -118,6 +119,9 @@ TEST_F(MoreTemplateTest, EveryType_LaysOutItsRowsAndTitles) {
     }
     EXPECT_EQ(b.height, 35 + 9 * (shown + subTitles + 2 * grpTitles));
     EXPECT_EQ(b.height, maxY);
+    // The dialog, four buttons, thirteen header texts, a title text a title
+    // row, and the cells.
+    EXPECT_EQ(b.items.size(), static_cast<std::size_t>(1 + 4 + 13 + subTitles + grpTitles + cells));
     EXPECT_EQ(b.bytes.size(), static_cast<std::size_t>(InterfWin(b.items).WinSize()));
   }
 }
