@@ -83,18 +83,30 @@ void Close(benchmark::State& state, const std::wstring& code) {
   }
 }
 
+// One page down and back: every control is moved twice.
+void ScrollPages(benchmark::State& state, const std::wstring& code) {
+  OpenMore more(code);
+  for (auto _ : state) {
+    more.dialog->OnVScroll(Scroll::SB_PAGEDOWN, 0);
+    more.dialog->OnVScroll(Scroll::SB_PAGEUP, 0);
+    wxTheApp->Yield(true);
+  }
+}
+
 void BM_OpenMore_LargestShipped(benchmark::State& state) { Open(state, LargestShippedType()); }
 void BM_OpenMore_300Parameters(benchmark::State& state) { Open(state, TestSupport::LargeType); }
 void BM_ReadControls_LargestShipped(benchmark::State& state) { Read(state, LargestShippedType()); }
 void BM_ReadControls_300Parameters(benchmark::State& state) { Read(state, TestSupport::LargeType); }
 
 void BM_CloseMore_300Parameters(benchmark::State& state) { Close(state, TestSupport::LargeType); }
+void BM_ScrollPageDownAndUp_300Parameters(benchmark::State& state) { ScrollPages(state, TestSupport::LargeType); }
 
 BENCHMARK(BM_OpenMore_LargestShipped)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_OpenMore_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ReadControls_LargestShipped)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadControls_300Parameters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CloseMore_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ScrollPageDownAndUp_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
