@@ -18,7 +18,7 @@ constexpr const char* CompactCss =
     "checkbutton.vantor-compact, radiobutton.vantor-compact {"
     "  min-height: 0; padding: 0; }"
     "checkbutton.vantor-compact check, radiobutton.vantor-compact radio {"
-    "  min-height: 10px; min-width: 10px; margin: 0 3px; padding: 0; }"
+    "  min-height: 10px; min-width: 10px; margin: 0; padding: 0; }"
     "textview.vantor-compact, .vantor-compact textview { padding: 0; }"
     "scrolledwindow.vantor-compact scrollbar slider { min-height: 8px; min-width: 8px; }";
 
@@ -57,6 +57,21 @@ void LayOutLabel(wxWindow& label, bool centreVertically) {
   gtk_label_set_line_wrap(GTK_LABEL(widget), TRUE);
   gtk_label_set_line_wrap_mode(GTK_LABEL(widget), PANGO_WRAP_WORD_CHAR);
   gtk_label_set_yalign(GTK_LABEL(widget), centreVertically ? 0.5f : 0.0f);
+}
+
+void PutBoxAtFarEdge(wxWindow& checkBox) {
+  GtkWidget* widget = checkBox.GetHandle();
+  if (widget == nullptr || !GTK_IS_BOX(widget)) return;
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+  for (GList* c = children; c != nullptr; c = c->next) {
+    if (!GTK_IS_LABEL(c->data)) continue;
+    gboolean expand = FALSE, fill = FALSE;
+    guint padding = 0;
+    GtkPackType pack = GTK_PACK_START;
+    gtk_box_query_child_packing(GTK_BOX(widget), GTK_WIDGET(c->data), &expand, &fill, &padding, &pack);
+    gtk_box_set_child_packing(GTK_BOX(widget), GTK_WIDGET(c->data), TRUE, TRUE, padding, pack);
+  }
+  g_list_free(children);
 }
 
 }  // namespace Platform

@@ -16,4 +16,8 @@ void MakeCompact(wxWindow& control);
 // height, else at the top.
 void LayOutLabel(wxWindow& label, bool centreVertically);
 
+// A check box made with its text on the left: the text takes the room, so
+// the box stands at the far edge of the control, as the system draws it.
+void PutBoxAtFarEdge(wxWindow& checkBox);
+
 }  // namespace Platform

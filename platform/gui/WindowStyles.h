@@ -27,6 +27,9 @@ constexpr WinStyle WS_SYSMENU = 0x00080000;
 constexpr WinStyle WS_THICKFRAME = 0x00040000;
 constexpr WinStyle WS_GROUP = 0x00020000;
 constexpr WinStyle WS_TABSTOP = 0x00010000;
+// The same bits mean the frame's boxes on a top-level window.
+constexpr WinStyle WS_MINIMIZEBOX = 0x00020000;
+constexpr WinStyle WS_MAXIMIZEBOX = 0x00010000;
 
 // Extended styles.
 constexpr WinStyle WS_EX_DLGMODALFRAME = 0x00000001;

@@ -4,6 +4,7 @@
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
 
 #include <stdexcept>
 #include <string>
@@ -71,10 +72,10 @@ wxWindow* MakeButton(wxWindow& parent, const InterfItem& item, const wxPoint& po
   if (!threeState && kind != BS_CHECKBOX && kind != BS_AUTOCHECKBOX) CannotBuild(item);
   long style = threeState ? wxCHK_3STATE : wxCHK_2STATE;
   if (threeState && automatic) style |= wxCHK_ALLOW_3RD_STATE_FOR_USER;
-  // The box follows the text (the toolkit cannot move it to the far edge).
   if (item.style_ & BS_LEFTTEXT) style |= wxALIGN_RIGHT;
   wxCheckBox* box = automatic ? new wxCheckBox(&parent, WxIdOf(item), item.text_, pos, size, style)
                               : new ManualCheckBox(&parent, WxIdOf(item), item.text_, pos, size, style);
+  if (item.style_ & BS_LEFTTEXT) PutBoxAtFarEdge(*box);
   return box;
 }
 
@@ -120,11 +121,28 @@ wxFont DialogFont(const InterfItem& dialog) {
   return wxFont(wxFontInfo(dialog.FontSizeUsed()).FaceName(face));
 }
 
+long DialogFrameStyle(std::uint32_t style) {
+  long frame = 0;
+  if ((style & WS_CAPTION) == WS_CAPTION) frame |= wxCAPTION;
+  if (style & WS_SYSMENU) frame |= wxSYSTEM_MENU | wxCLOSE_BOX;
+  if (style & WS_THICKFRAME) frame |= wxRESIZE_BORDER;
+  // On a top-level window the tab-stop bit is the maximise box.
+  if (style & WS_MAXIMIZEBOX) frame |= wxMAXIMIZE_BOX;
+  return frame;
+}
+
+wxRect DialogRectToPixels(const wxWindow& window, const InterfItem& item) {
+  const wxPoint topLeft = window.ConvertDialogToPixels(wxPoint(item.x_, item.y_));
+  const wxPoint bottomRight = window.ConvertDialogToPixels(wxPoint(item.x_ + item.cx_, item.y_ + item.cy_));
+  return wxRect(topLeft, wxSize(bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
+}
+
 void BuildControls(wxWindow& parent, const std::vector<InterfItem>& items, std::size_t first) {
   for (std::size_t i = first; i < items.size(); ++i) {
     const InterfItem& item = items[i];
-    const wxPoint pos = parent.ConvertDialogToPixels(wxPoint(item.x_, item.y_));
-    const wxSize size = parent.ConvertDialogToPixels(wxSize(item.cx_, item.cy_));
+    const wxRect rect = DialogRectToPixels(parent, item);
+    const wxPoint pos = rect.GetPosition();
+    const wxSize size = rect.GetSize();
     wxWindow* control = nullptr;
     switch (item.atom_ & 0xFFFF) {
       case ClassButton: control = MakeButton(parent, item, pos, size); break;

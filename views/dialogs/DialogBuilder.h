@@ -3,8 +3,10 @@
 // dialog written as the same items): every control at exactly its rectangle
 // in dialog units, under its system id, in tab order.
 #include <wx/font.h>
+#include <wx/gdicmn.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "views/dialogs/InterfItem.h"
@@ -17,6 +19,15 @@ namespace PardeloStravon {
 // that "Arial" and "MS Shell Dlg" become Liberation Sans, which has their
 // metrics here.
 wxFont DialogFont(const InterfItem& dialog);
+
+// The toolkit's frame of a dialog item's window style: caption, system menu
+// and close box, resizing border, maximise box.
+long DialogFrameStyle(std::uint32_t style);
+
+// The item's rectangle in the window's pixels. The corners are converted, as
+// the system maps a dialog rectangle, so controls that touch in dialog units
+// touch in pixels instead of overlapping by a rounded pixel.
+wxRect DialogRectToPixels(const wxWindow& window, const InterfItem& item);
 
 // Builds the controls items[first], items[first + 1], ... on parent. The
 // parent's font must be set first: it gives the dialog units. Throws

@@ -14,14 +14,6 @@ namespace {
 
 using namespace Platform;
 
-long FrameStyle(WinStyle style) {
-  long frame = 0;
-  if ((style & WS_CAPTION) == WS_CAPTION) frame |= wxCAPTION;
-  if (style & WS_SYSMENU) frame |= wxSYSTEM_MENU | wxCLOSE_BOX;
-  if (style & WS_THICKFRAME) frame |= wxRESIZE_BORDER;
-  return frame;
-}
-
 // The affirmative and escape buttons of a dialog built at run time.
 constexpr int RunTimeOk = RunTimeIdFirst;
 constexpr int RunTimeCancel = RunTimeIdFirst + 1;
@@ -30,7 +22,7 @@ constexpr int RunTimeCancel = RunTimeIdFirst + 1;
 
 ItemDialog::ItemDialog(wxWindow* parent, const std::vector<InterfItem>& items) {
   const InterfItem& dialog = items.at(0);
-  Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, FrameStyle(dialog.style_));
+  Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, DialogFrameStyle(dialog.style_));
   SetFont(DialogFont(dialog));
   SetClientSize(ConvertDialogToPixels(wxSize(dialog.cx_, dialog.cy_)));
   BuildControls(*this, items);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/gui/CommandIds.h"
+#include "views/dialogs/DialogBuilder.h"
 
 namespace TestSupport {
 
@@ -19,8 +20,7 @@ void ExpectLayoutAsItems(wxWindow& window, const std::vector<PardeloStravon::Int
     wxWindow* control = window.FindWindow(Platform::ToWxId(item.id_));
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->GetParent(), &window);
-    const wxRect expected(window.ConvertDialogToPixels(wxPoint(item.x_, item.y_)),
-                          window.ConvertDialogToPixels(wxSize(item.cx_, item.cy_)));
+    const wxRect expected = PardeloStravon::DialogRectToPixels(window, item);
     EXPECT_EQ(control->GetRect(), expected);
     EXPECT_TRUE(wxRect(client).Contains(expected)) << "inside the dialog";
     controls.push_back(control);
