@@ -6,6 +6,7 @@
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/DlgLanguage.h"
 #include "views/dialogs/FromToPick.h"
+#include "views/dialogs/InstrEdit.h"
 #include "views/dialogs/InstrEditGlobal.h"
 #include "views/dialogs/InstrPick.h"
 #include "views/dialogs/InstrType.h"
@@ -28,6 +29,10 @@ bool CommandDialogRunners::PickFromTo(std::time_t* from, std::time_t* to, bool* 
 
 bool CommandDialogRunners::EditGlobalOptions(InstrNetOpt& netOpt) {
   return PardeloStravon::EditGlobalOptions(netOpt);
+}
+
+bool CommandDialogRunners::EditNode(InstrNet& net, int address, bool supervisor, bool dhms) {
+  return PardeloStravon::EditNode(net, address, supervisor, dhms);
 }
 
 bool CommandDialogRunners::InputInt(int value, int def, int* out, const std::wstring& text) {

@@ -18,7 +18,7 @@ class CommandDialogRunners : public CommandDialogs {
   bool SelectLanguage(int* index) override;
   // Owned by the main frame.
   bool ChooseFont(LOGFONTW* font, unsigned long* colour) override;
-  // EditNode: not plugged in yet; it answers as cancelled.
+  bool EditNode(InstrNet& net, int address, bool supervisor, bool dhms) override;
 };
 
 }  // namespace PardeloStravon
