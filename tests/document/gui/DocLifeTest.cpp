@@ -244,3 +244,34 @@ TEST_F(DocLifeTest, AWindowScreenshotShowsTiledOptionsAndStatusWithAGraphPlaceho
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DocLifeTest, TheChildFramesPanesShowReceptionAndTheLogins) {
+  struct Case {
+    bool rx, user, sup;
+    const wchar_t* pane1;
+    const wchar_t* pane2;
+  };
+  const Case cases[] = {
+      {false, false, false, L"", L""},
+      {true, false, false, L"RX", L""},
+      {false, true, false, L"", L"LOG"},
+      {false, false, true, L"", L"LOG2"},
+      {true, true, true, L"RX", L"LOG2"},
+  };
+  QziDoc* doc = NewDocument();
+  ChildFrm* frame = main_->ActiveChildFrm();
+  for (const Case& c : cases) {
+    doc->Std().NetOpt().SetRxEnabled(c.rx);
+    doc->Std().SetUserLogged(c.user);
+    doc->Std().SetSupLogged(c.sup);
+    frame->SetStatusPanes(L"text");
+    EXPECT_EQ(frame->StatusPane(0), L"text");
+    EXPECT_EQ(frame->StatusPane(1), c.pane1);
+    EXPECT_EQ(frame->StatusPane(2), c.pane2);
+  }
+  doc->Std().NetOpt().SetRxEnabled(false);
+}
+
+}  // namespace
