@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/menu.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -224,6 +225,23 @@ TEST_F(MenuTest, EachKeyOfTable128RunsItsCommandOnceAndADisabledKeyStaysWithTheC
   main_->GetEventHandler()->ProcessEvent(copy);
   EXPECT_TRUE(copy.GetSkipped());
   EXPECT_TRUE(runs.empty());
+}
+
+TEST_F(MenuTest, TheClipboardKeysStayWithAFocusedEditBox) {
+  NewDocument();
+  auto* edit = new wxTextCtrl(main_->ActiveChildFrm(), wxID_ANY, L"abc");
+  main_->ActiveChildFrm()->SetViewWindow(edit);
+  PumpEvents();
+  edit->SetFocus();
+  edit->SelectAll();
+  PumpEvents();
+  wxUIActionSimulator keys;
+  keys.Char('c', wxMOD_CONTROL);
+  PumpEvents();
+  edit->SetInsertionPointEnd();
+  keys.Char('v', wxMOD_CONTROL);
+  PumpEvents();
+  EXPECT_EQ(edit->GetValue().ToStdWstring(), L"abcabc");
 }
 
 TEST_F(MenuTest, TheEditPopupOpenWithItsCheckMarks) {
