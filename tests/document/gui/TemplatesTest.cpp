@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/filedlg.h>
+#include <wx/menu.h>
 
 #include <filesystem>
 #include <fstream>
@@ -155,6 +156,11 @@ TEST_F(TemplatesTest, ALegacyFileReadWithoutItsInstrumentsOpensWithoutAPathAndIt
   EXPECT_EQ(doc->Std().DocPathName(), L"");
   EXPECT_EQ(manager_->GetFileHistory()->GetCount(), 0u);
   EXPECT_EQ(ChildCount(), 2);
+  // The legacy template's window carries the document menu too.
+  auto* first = dynamic_cast<ChildFrm*>(doc->GetFirstView()->GetFrame());
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(first->GetMenuBar(), nullptr);
+  EXPECT_EQ(first->GetMenuBar()->GetMenuCount(), 5u);
   bool asked = false;
   TestSupport::ModalDriver cancel([&](wxDialog& d) {
     asked = dynamic_cast<wxFileDialog*>(&d) != nullptr;
