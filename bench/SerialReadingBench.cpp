@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "bench/BenchCatalogue.h"
 #include "foundation/catalogue/Frames.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "foundation/catalogue/LoadResources.h"
@@ -22,14 +23,6 @@
 using namespace PardeloStravon;
 
 namespace {
-
-bool LoadCatalogue() {
-  // The logs write wide text; kept off the report on standard output.
-  static const auto logs = std::filesystem::temp_directory_path() / "vantor-bench-logs";
-  std::filesystem::create_directories(logs);
-  static LogFiles files(FromUtf8(logs.string()));
-  return LoadResources(ProgramFolder()).empty();
-}
 
 struct LineBudget {
   double lineMs;
@@ -53,7 +46,7 @@ LineBudget Budget(unsigned frameBytes, double charsPerSecond) {
 }
 
 void BM_ReceiveReadings_60Bytes_9600Baud(benchmark::State& state) {
-  if (!LoadCatalogue()) {
+  if (!Bench::LoadCatalogue()) {
     state.SkipWithError("the shipped tables do not load");
     return;
   }

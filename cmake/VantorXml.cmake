@@ -1,4 +1,4 @@
-# The table files in XML/ travel with every program: vantor_ship_xml(target)
+# The table files in XML/ (and the help scripts in Scripts/) travel with every program: vantor_ship_xml(target)
 # copies the folder next to the target's executable whenever a file in it
 # changes. Programs, test binaries and benchmarks all call it.
 #
@@ -6,6 +6,9 @@
 # folder, run in parallel with the first, would race with it.
 set(VANTOR_XML_DIR ${CMAKE_SOURCE_DIR}/XML)
 file(GLOB VANTOR_XML_FILES CONFIGURE_DEPENDS ${VANTOR_XML_DIR}/*)
+# The help scripts travel the same way, in Scripts/.
+set(VANTOR_SCRIPTS_DIR ${CMAKE_SOURCE_DIR}/Scripts)
+file(GLOB VANTOR_SCRIPT_FILES CONFIGURE_DEPENDS ${VANTOR_SCRIPTS_DIR}/*)
 
 function(vantor_ship_xml target)
   string(MD5 folder_key "${CMAKE_CURRENT_BINARY_DIR}")
@@ -17,8 +20,9 @@ function(vantor_ship_xml target)
   set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_xml.stamp)
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${VANTOR_XML_DIR} $<TARGET_FILE_DIR:${target}>/XML
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${VANTOR_SCRIPTS_DIR} $<TARGET_FILE_DIR:${target}>/Scripts
     COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${VANTOR_XML_FILES}
+    DEPENDS ${VANTOR_XML_FILES} ${VANTOR_SCRIPT_FILES}
     COMMENT "Copying the table files next to ${target}")
   add_custom_target(${target}_xml DEPENDS ${stamp})
   add_dependencies(${target} ${target}_xml)

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The layers' include rules, checked on the sources: only platform/ reaches
-# termios, posix_spawn and cairo (the mail sender, which links nothing of the
-# system, starts its submission program itself in one file); foundation/ and
-# network/ (the window helpers of foundation/gui/ aside) include no wx header.
+# termios, posix_spawn, cairo and GTK (the mail sender, which links nothing of
+# the system, starts its submission program itself in one file); foundation/
+# and network/ (the window helpers of foundation/gui/ aside) include no wx
+# header.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 status=0
-os=$(grep -rnE '#include *<(termios\.h|spawn\.h|cairo[^>]*)>' \
+os=$(grep -rnE '#include *<(termios\.h|spawn\.h|cairo[^>]*|gtk/[^>]*|gdk/[^>]*)>' \
        --include='*.h' --include='*.cpp' \
        foundation network document app views sender tools tests bench 2>/dev/null \
        | grep -v '^sender/MailSubmission\.cpp:[0-9]*:#include <spawn\.h>' || true)

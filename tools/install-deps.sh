@@ -7,7 +7,7 @@ packages=(
   cmake g++ make
   libboost-dev libboost-serialization-dev libboost-thread-dev libboost-date-time-dev
   libxerces-c-dev
-  libwxgtk3.2-dev
+  libwxgtk3.2-dev libgtk-3-dev
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils

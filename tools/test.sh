@@ -14,11 +14,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build --output-on-failure -j"$jobs"
 
 # The worker threads and the queues once more under ThreadSanitizer, in a
-# build of their own that holds only the network tests.
+# build of their own that holds only the network and document tests.
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_TSAN=ON
-cmake --build build-tsan -j"$jobs" --target network_tests
+cmake --build build-tsan -j"$jobs" --target network_tests document_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-  ctest --test-dir build-tsan --output-on-failure -j"$jobs" -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest)'
+  ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
+    -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning)'
 
 # The network and the foundation once more under the address and
 # undefined-behaviour sanitizers, in a build of their own without
@@ -36,13 +37,20 @@ for dir in foundation network; do
 done
 
 # Reliability. The saves killed midway (200 kills) ran above as the test
-# SaveKill. Every fuzz target for 20 s on its corpus, in a clang build of its
-# own with the address and undefined-behaviour sanitizers; then the line soak
-# at fast timings, which fails on a false OK, a hang, a broken link state or
-# lost settings.
+# SaveKill. Every fuzz target for 20 s on its corpus (the two document
+# formats for 30 s), in a clang build of its own with the address and
+# undefined-behaviour sanitizers, starting from its seeds and regressions;
+# then the line soak at fast timings, which fails on a false OK, a hang, a
+# broken link state or lost settings.
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j"$jobs" --target fuzz
-bash tools/soak/fuzz-run.sh 20 "$jobs" build-fuzz
+others=()
+for f in build-fuzz/fuzz/*.target; do
+  name=$(basename "$f" .target)
+  [[ $name == fuzz_doc_* ]] || others+=("$name")
+done
+bash tools/soak/fuzz-run.sh 20 "$jobs" build-fuzz "${others[@]}"
+bash tools/soak/fuzz-run.sh 30 "$jobs" build-fuzz fuzz_doc_xml fuzz_doc_legacy
 build/tools/soak/line-soak 1000 2>build/line-soak.log || {
   grep -a "false OK\|link state\|hung" build/line-soak.log | tail -20
   exit 1

@@ -22,20 +22,25 @@ std::wstring Trim(const std::wstring& s) {
   return s.substr(b, e - b);
 }
 
-// A whole text that reads as one 32-bit decimal integer with an optional
-// sign; anything else is 0.
-long ReadNumber(const std::wstring& text) {
-  const std::wstring t = Trim(text);
-  if (t.empty()) return 0;
+// A trimmed text that is one 32-bit decimal integer with an optional sign.
+std::optional<long> WholeNumber(const std::wstring& t) {
   std::size_t i = 0;
-  if (t[0] == L'+' || t[0] == L'-') i = 1;
-  if (i == t.size()) return 0;
+  if (!t.empty() && (t[0] == L'+' || t[0] == L'-')) i = 1;
+  if (i == t.size()) return std::nullopt;
   for (std::size_t k = i; k < t.size(); ++k)
-    if (t[k] < L'0' || t[k] > L'9') return 0;
+    if (t[k] < L'0' || t[k] > L'9') return std::nullopt;
   errno = 0;
   const long long v = std::wcstoll(t.c_str(), nullptr, 10);
-  if (errno == ERANGE || v < INT_MIN || v > INT_MAX) return 0;
+  if (errno == ERANGE || v < INT_MIN || v > INT_MAX) return std::nullopt;
   return static_cast<long>(v);
+}
+
+// Anything that is no whole number counts 0.
+long ReadNumber(const std::wstring& text) { return WholeNumber(Trim(text)).value_or(0); }
+
+bool IsEmptyOrWhole(const std::wstring& piece) {
+  const std::wstring t = Trim(piece);
+  return t.empty() || WholeNumber(t).has_value();
 }
 
 // One field from the right end, before the last colon.
@@ -118,6 +123,26 @@ std::time_t TimeMinus(std::time_t t, long long seconds) {
   if (!__builtin_sub_overflow(t, seconds, &difference)) return difference;
   return seconds < 0 ? std::numeric_limits<std::time_t>::max()
                      : std::numeric_limits<std::time_t>::min();
+}
+
+std::optional<long> TextToDurationStrict(const std::wstring& text) {
+  std::wstring rest = Trim(text);
+  const auto space = rest.find(L' ');
+  if (space != std::wstring::npos) {
+    if (!IsEmptyOrWhole(rest.substr(0, space))) return std::nullopt;
+    rest.erase(0, space + 1);
+  }
+  // Hours, minutes and seconds: at most two colons.
+  int pieces = 0;
+  for (std::size_t from = 0;; ++pieces) {
+    const auto colon = rest.find(L':', from);
+    if (!IsEmptyOrWhole(rest.substr(from, colon == std::wstring::npos ? colon : colon - from)))
+      return std::nullopt;
+    if (colon == std::wstring::npos) break;
+    from = colon + 1;
+  }
+  if (pieces > 2) return std::nullopt;
+  return TextToDuration(text);
 }
 
 bool DeadlineReached(bool enabled, std::time_t& deadline, long delay) {

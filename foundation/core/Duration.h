@@ -2,6 +2,7 @@
 // Durations in whole seconds, shown as "d h:mm:ss"; the one-shot deadline
 // test; the grid that keeps periodic actions on next + k x period.
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace PardeloStravon {
@@ -22,6 +23,12 @@ long TextToDuration(const std::wstring& text);
 // life" and a huge period reaches back to the beginning of time.
 std::time_t TimePlus(std::time_t t, long long seconds);
 std::time_t TimeMinus(std::time_t t, long long seconds);
+
+// The same reading for a text a user typed into a duration field: nothing
+// when a piece (days before the first blank, then hours, minutes and seconds
+// between colons) is neither empty nor a whole 32-bit number, so a typo is
+// refused instead of read as 0.
+std::optional<long> TextToDurationStrict(const std::wstring& text);
 
 // While enabled, arms the deadline at now + delay the first time and then
 // tells whether it has passed; disabled, disarms it and gives false.

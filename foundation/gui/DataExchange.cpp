@@ -9,15 +9,34 @@
 #include "foundation/core/Duration.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/gui/DateTimeText.h"
+#include "foundation/gui/DialogNumbers.h"
 #include "platform/gui/ControlAccess.h"
 
 namespace PardeloStravon {
 namespace {
 
 const std::wstring ParseDateTimeMessage = L"Please enter a date and/or time.";
+const std::wstring ParseIntMessage = L"Please enter an integer.";
+const std::wstring ParseRealMessage = L"Please enter a number.";
 
 wxWindow& Control(DataExchange* pDX, int id, const char* missingText) {
   return Platform::FindControl(pDX->Dialog(), id, missingText);
+}
+
+// Shows the member, or reads it through the rule; a refused text fails the
+// exchange with the prompt and keeps the member.
+template <class T, class Read, class Show>
+void ExchangeNumber(DataExchange* pDX, int id, T& value, Read read, Show show, const std::wstring& prompt,
+                    const char* missingText) {
+  wxWindow& edit = Control(pDX, id, missingText);
+  pDX->PrepareEditCtrl(id);
+  if (!pDX->IsSaving()) {
+    Platform::SetControlText(edit, show(value));
+    return;
+  }
+  const auto read_value = read(Platform::ControlText(edit));
+  if (!read_value) pDX->Fail(id, prompt);
+  value = *read_value;
 }
 
 }  // namespace
@@ -77,6 +96,38 @@ void DDX_Duration(DataExchange* pDX, int id, long& seconds, bool dhms) {
     seconds = TextToDuration(Platform::ControlText(edit));
   else
     Platform::SetControlText(edit, dhms ? DurationToText(seconds) : ToWStr(seconds));
+}
+
+void DDX_Text(DataExchange* pDX, int id, int& value) {
+  ExchangeNumber(pDX, id, value, ReadDialogInt, ShowDialogInt, ParseIntMessage,
+                 "In DDX_Text(CDataExchange* pDX,int nIDC,int& value)");
+}
+
+void DDX_Text(DataExchange* pDX, int id, float& value) {
+  ExchangeNumber(pDX, id, value, ReadDialogFloat, ShowDialogFloat, ParseRealMessage,
+                 "In DDX_Text(CDataExchange* pDX,int nIDC,float& value)");
+}
+
+void DDX_Text(DataExchange* pDX, int id, double& value) {
+  ExchangeNumber(pDX, id, value, ReadDialogDouble, ShowDialogDouble, ParseRealMessage,
+                 "In DDX_Text(CDataExchange* pDX,int nIDC,double& value)");
+}
+
+void DDX_Text(DataExchange* pDX, int id, CString& value) {
+  wxWindow& edit = Control(pDX, id, "In DDX_Text(CDataExchange* pDX,int nIDC,CString& value)");
+  pDX->PrepareEditCtrl(id);
+  if (pDX->IsSaving())
+    value = CString(Platform::ControlText(edit));
+  else
+    Platform::SetControlText(edit, value.Text());
+}
+
+std::wstring RangePrompt(int min, int max) {
+  return L"Please enter an integer between " + std::to_wstring(min) + L" and " + std::to_wstring(max) + L".";
+}
+
+void DDV_MinMaxInt(DataExchange* pDX, int value, int min, int max) {
+  if (pDX->IsSaving() && (value < min || value > max)) pDX->Fail(pDX->LastControl(), RangePrompt(min, max));
 }
 
 }  // namespace PardeloStravon

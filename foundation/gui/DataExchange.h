@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/CString.h"
+
 class wxWindow;
 
 namespace PardeloStravon {
@@ -24,6 +26,10 @@ class DataExchange {
   wxWindow* Dialog() const { return dialog_; }
   bool IsSaving() const { return saveAndValidate_; }
 
+  // The edit control exchanged last: a range check after it refers to it.
+  void PrepareEditCtrl(int id) { lastControl_ = id; }
+  int LastControl() const { return lastControl_; }
+
   // Shows the message in a modal box, puts the focus on the control and
   // stops the exchange.
   [[noreturn]] void Fail(int id, const std::wstring& message);
@@ -31,6 +37,7 @@ class DataExchange {
  private:
   wxWindow* dialog_;
   bool saveAndValidate_;
+  int lastControl_ = 0;
 };
 
 // Runs one exchange over the dialog; false when a field was refused, and
@@ -44,5 +51,20 @@ void DDX_TimeT(DataExchange* pDX, int id, std::time_t& value);
 // Shown as "d h:mm:ss" with dhms, else as plain seconds; read either way
 // through TextToDuration, so both forms are taken and nothing is refused.
 void DDX_Duration(DataExchange* pDX, int id, long& seconds, bool dhms);
+
+// The framework's text exchange of an edit box. Numbers are shown and read
+// by the dialog number rules (DialogNumbers.h); a text that is no such
+// number fails the exchange with "Please enter an integer." or "Please enter
+// a number." and leaves the member as it was. Text is taken as it stands.
+void DDX_Text(DataExchange* pDX, int id, int& value);
+void DDX_Text(DataExchange* pDX, int id, float& value);
+void DDX_Text(DataExchange* pDX, int id, double& value);
+void DDX_Text(DataExchange* pDX, int id, CString& value);
+// After the exchange of an int: on reading, a value outside [min, max]
+// fails on the field exchanged last with "Please enter an integer between
+// min and max.".
+void DDV_MinMaxInt(DataExchange* pDX, int value, int min, int max);
+// The prompt of that check.
+std::wstring RangePrompt(int min, int max);
 
 }  // namespace PardeloStravon

@@ -19,6 +19,14 @@ std::wstring ValueToText(const RTTypePure& type, const boost::any& value);
 // is the job of the place where it is typed.
 bool TextToValue(const RTTypePure& type, const std::wstring& text, boost::any& value);
 
+// Reads the text only when it is exactly one value of the type: nothing
+// before or after it, no sign where the type holds no value below zero, and
+// a number the type holds as written (to within half a tenth for the
+// measured quantities, exactly for whole numbers) rather than wrapped, cut
+// or held at the type's limit. Otherwise false, with the value as it was.
+// A file or a field that a person may have edited is read this way.
+bool TextToWholeValue(const RTTypePure& type, const std::wstring& text, boost::any& value);
+
 // With asDuration set, a Delay3 range shows its seconds as a duration
 // (d h:mm:ss) and reads whatever TextToDuration reads; every other type,
 // and a Delay3 without the flag, uses the plain text.

@@ -6,6 +6,6 @@ namespace PardeloStravon {
 
 ValueXmlError::ValueXmlError(const std::wstring& parId, const std::wstring& text)
     : std::runtime_error("In LoadValueXml: the value \"" + ToUtf8(text) + "\" of parameter " +
-                         ToUtf8(parId) + " is unreadable") {}
+                         ToUtf8(parId) + " is not one value of its type") {}
 
 }  // namespace PardeloStravon

@@ -25,17 +25,17 @@ void SaveValueXml(Archive& ar, const RTTypePure& type, const boost::any& value) 
   ar& boost::serialization::make_nvp("v", text);
 }
 
-// The value must already hold the parameter's unit type. A text that reads
-// as no value throws ValueXmlError naming the parameter, so a damaged file
-// never loads silently as the zero value; the value stays as it was. What
-// follows a number is ignored. A missing or malformed element "v" ends with
-// what the archive throws.
+// The value must already hold the parameter's unit type. A text that is not
+// exactly one value of the type (TextToWholeValue) throws ValueXmlError
+// naming the parameter, so a damaged or hand-edited file never loads a
+// value silently cut, wrapped or zeroed; the value stays as it was. A
+// missing or malformed element "v" ends with what the archive throws.
 template <class Archive>
 void LoadValueXml(Archive& ar, const RTTypePure& type, boost::any& value,
                   const std::wstring& parId) {
   std::wstring text;
   ar& boost::serialization::make_nvp("v", text);
-  if (!TextToValue(type, text, value)) throw ValueXmlError(parId, text);
+  if (!TextToWholeValue(type, text, value)) throw ValueXmlError(parId, text);
 }
 
 }  // namespace PardeloStravon

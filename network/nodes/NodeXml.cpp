@@ -4,11 +4,34 @@
 #include <boost/archive/xml_woarchive.hpp>
 #include <boost/serialization/nvp.hpp>
 #include <boost/serialization/string.hpp>
+#include <boost/serialization/collection_size_type.hpp>
+#include <boost/serialization/item_version_type.hpp>
+#include <boost/serialization/tracking.hpp>
 #include <boost/serialization/vector.hpp>
 
 #include "foundation/core/Assert.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "network/nodes/NodeImpl.h"
+
+namespace PardeloStravon {
+namespace {
+template <class T>
+struct CheckedVector;
+}
+}  // namespace PardeloStravon
+
+// Read in the place of the vector it wraps: like the vector, untracked, so
+// the file's attributes mean the same for both.
+namespace boost {
+namespace serialization {
+template <class T>
+struct tracking_level<PardeloStravon::CheckedVector<T>> {
+  typedef mpl::integral_c_tag tag;
+  typedef mpl::int_<track_never> type;
+  BOOST_STATIC_CONSTANT(int, value = tracking_level::type::value);
+};
+}  // namespace serialization
+}  // namespace boost
 
 namespace PardeloStravon {
 
@@ -21,12 +44,33 @@ void SaveVector(Archive& ar, const char* name, const std::vector<T>& v, const wc
   ASSERT_THROW(v.size() == size, check);
 }
 
+// Loads a vector stored in the collection's own element shape, comparing the
+// stored count with the size the vector has before anything is sized: a
+// hostile count would otherwise be allocated before a single item is read.
+template <class T>
+struct CheckedVector {
+  std::vector<T>& v;
+  const wchar_t* check;
+
+  template <class Archive>
+  void serialize(Archive& ar, const unsigned int /*version*/) {
+    using boost::serialization::make_nvp;
+    boost::serialization::collection_size_type count;
+    ar >> make_nvp("count", count);
+    if (boost::archive::library_version_type(3) < ar.get_library_version()) {
+      boost::serialization::item_version_type itemVersion(0);
+      ar >> make_nvp("item_version", itemVersion);
+    }
+    ASSERT_THROW(static_cast<std::size_t>(count) == v.size(), check);
+    for (T& item : v) ar >> make_nvp("item", item);
+  }
+};
+
 // A stored vector must have the size that the catalogue gives the type now.
 template <class Archive, class T>
 void LoadVector(Archive& ar, const char* name, std::vector<T>& v, const wchar_t* check) {
-  const std::size_t size = v.size();
-  ar >> boost::serialization::make_nvp(name, v);
-  ASSERT_THROW(v.size() == size, check);
+  CheckedVector<T> checked{v, check};
+  ar >> boost::serialization::make_nvp(name, checked);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include "network/nodes/SettingsFiles.h"
 
-#include <boost/archive/archive_exception.hpp>
-#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
-#include <system_error>
 
 #include "foundation/core/Assert.h"
 #include "foundation/catalogue/InstrTable.h"
@@ -12,8 +10,12 @@
 #include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/core/TimeStamp.h"
+#include "foundation/core/XmlArchiveRead.h"
+#include "foundation/values/ValueRange.h"
+#include "foundation/values/ValueText.h"
 #include "network/nodes/Node.h"
 #include "network/nodes/SafeSettings.h"
+#include "platform/SafeFileSave.h"
 
 namespace PardeloStravon {
 
@@ -31,33 +33,33 @@ std::wstring ChosenPath(const Node& n, int add, SettingsFileUi& ui, SettingsFile
   return path;
 }
 
-// The archive's own text for a cut or damaged file names no file.
-std::runtime_error NamingTheFile(const boost::archive::archive_exception& e,
-                                 const std::wstring& path) {
-  return std::runtime_error(std::string(e.what()) + " in the settings file " + ToUtf8(path));
+std::wstring SettingsFileSource(const std::wstring& path) { return L"the settings file " + path; }
+
+// The whole archive is composed in memory first; the file is replaced only
+// by a complete one, and a failure leaves the old file as it was.
+void WriteSettingsFile(const std::wstring& path, const Node& n, const InstrParValues& set) {
+  std::wostringstream os;
+  {
+    boost::archive::xml_woarchive ar(os);
+    WriteSafeSet(ar, n, set);
+  }  // the archive writes its end here
+  Platform::SaveFileSafely(NativePath(path), ToUtf8(os.str()));
 }
 
-// The whole archive goes to a file beside the target, which replaces the
-// target only once it is complete.
-void WriteSettingsFile(const std::wstring& path, const Node& n, const InstrParValues& set) {
-  const std::filesystem::path target(NativePath(path));
-  std::filesystem::path part = target;
-  part += ".tmp";
-  try {
-    std::wofstream os(part);
-    os.imbue(Utf8Locale());
-    if (!os.good()) throw std::runtime_error("impossible to open the output stream");
-    {
-      boost::archive::xml_woarchive ar(os);
-      WriteSafeSet(ar, n, set);
-    }  // the archive writes its end here
-    os.close();
-    if (os.fail()) throw std::runtime_error("impossible to write the settings file");
-    std::filesystem::rename(part, target);
-  } catch (...) {
-    std::error_code ignored;
-    std::filesystem::remove(part, ignored);
-    throw;
+// A value the user could never type is refused, unless the instrument
+// itself sent it last: sending such a value back changes nothing.
+void RefuseValuesOutOfRange(const Node& n, const InstrParValues& loaded) {
+  const InstrPars pars = SettablePars(n.Type().Pars());
+  const InstrParValues received =
+      n.HasSettings() ? SettableValues(n.Type().Pars(), n.Values()) : InstrParValues();
+  for (std::size_t i = 0; i < pars.size(); ++i) {
+    const RTTRange& range = *pars[i]->ParRange();
+    if (ValueInRange(range, loaded.at(i))) continue;
+    if (i < received.size() && range.Encode(received[i]) == range.Encode(loaded.at(i))) continue;
+    throw std::range_error("the value " + ToUtf8(ValueToText(range, loaded[i])) +
+                           " of parameter " + ToUtf8(pars[i]->ParID()) + " lies outside " +
+                           ToUtf8(ValueToText(range, range.Min())) + " to " +
+                           ToUtf8(ValueToText(range, range.Max())));
   }
 }
 
@@ -65,12 +67,21 @@ bool ReadSettingsFile(const std::wstring& path, const Node& n, InstrParValues& s
   std::wifstream is(NativePath(path));
   is.imbue(Utf8Locale());
   if (!is.good()) throw std::runtime_error("impossible to open the input stream");
+  const std::wstring source = SettingsFileSource(path);
+  InstrParValues loaded;
+  bool sameType = false;
   try {
-    boost::archive::xml_wiarchive ar(is);
-    return ReadSafeSet(ar, n, set);
-  } catch (const boost::archive::archive_exception& e) {
-    throw NamingTheFile(e, path);
+    ReadXmlArchive(is, source, [&](boost::archive::xml_wiarchive& ar) {
+      sameType = ReadSafeSet(ar, n, loaded);
+    });
+    if (sameType) RefuseValuesOutOfRange(n, loaded);
+  } catch (const XmlArchiveError&) {
+    throw;
+  } catch (const std::exception& e) {
+    throw std::runtime_error(std::string(e.what()) + " in " + ToUtf8(source));
   }
+  if (sameType) set = loaded;
+  return sameType;
 }
 
 void LogFailure(const wchar_t* where, const std::wstring& what) {

@@ -34,14 +34,18 @@ extern const std::wstring SettingsFileExtension;  // ".qzis"
 std::wstring SettingsFileName(const Node& n, int add);
 
 // Asks for a file and writes the values, which must be one per settable
-// parameter of the node's type. The file is replaced only once the whole
-// archive is written, so a failed save leaves an existing file as it was.
-// Failures are logged and end with the empty message box.
+// parameter of the node's type. The file is replaced only by a whole
+// archive that has reached the disk, so a failed save, a kill or a power
+// cut leaves an existing file as it was. Failures are logged and end with
+// the empty message box.
 void SaveSettings(const Node& n, int add, const InstrParValues& set, SettingsFileUi& ui);
 
 // Asks for a file and reads it into `set`; true when it was loaded. A file
 // of another instrument type, or one that fails to read, leaves `set` as it
-// was and ends with the empty message box (a failure also logged).
+// was and ends with the empty message box (a failure also logged, naming
+// the file). A cut or damaged file fails; so does a value that is not
+// exactly one value of its type, or one outside its parameter's range
+// unless it equals the value the instrument sent last for that parameter.
 bool LoadSettings(const Node& n, int add, InstrParValues& set, SettingsFileUi& ui);
 
 // Always true.

@@ -24,12 +24,13 @@ ThreadSafePriorityQueue::ThreadSafePriorityQueue(const QueueLockTime& lockTime, 
 
 ThreadSafePriorityQueue::~ThreadSafePriorityQueue() = default;
 
-void ThreadSafePriorityQueue::push(const Task& task) {
+bool ThreadSafePriorityQueue::push(const Task& task) {
   TimedLock lock(*mutex_, WaitOf(lockTime_));
-  if (!lock.owns_lock()) return;
-  if (queue_.size() >= static_cast<std::size_t>(maxSize_)) return;
+  if (!lock.owns_lock()) return false;
+  if (queue_.size() >= static_cast<std::size_t>(maxSize_)) return false;
   queue_.push_back(task);
   count_.store(queue_.size());
+  return true;
 }
 
 bool ThreadSafePriorityQueue::TakeOne(Task& task) {

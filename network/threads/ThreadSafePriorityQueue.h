@@ -32,9 +32,9 @@ class ThreadSafePriorityQueue : private boost::noncopyable {
   // Queued tasks are destroyed without being run.
   ~ThreadSafePriorityQueue();
 
-  // Appends a copy at the back; a full queue, or a lock not obtained within
-  // the lock time, drops the task without a report.
-  void push(const Task& task);
+  // Appends a copy at the back; whether it was kept. A full queue, or a lock
+  // not obtained within the lock time, drops the task.
+  bool push(const Task& task);
   // Takes the front task out under the lock and runs it outside; false when
   // nothing ran. A task's exception passes to the caller, the task is gone.
   bool RunOne();

@@ -18,18 +18,25 @@ struct IdRange {
 
 // OK and Cancel become the toolkit's own so that Enter, Escape and the close
 // box end a dialog as the framework's do. Control identifiers below the
-// toolkit's reserved block pass unchanged.
-constexpr std::array<IdRange, 6> Table = {{
+// toolkit's reserved block pass unchanged; the windows built at run time,
+// the program's commands and the framework's follow above the toolkit's
+// own identifiers, each in a block of wx ids no other block uses.
+constexpr int RunTimeWxFirst = wxID_HIGHEST + 1;
+constexpr int ProgramWxFirst = RunTimeWxFirst + (RunTimeIdLast - RunTimeIdFirst + 1);
+constexpr int FrameworkWxFirst = ProgramWxFirst + (0x9FFF - 0x8000 + 1);
+
+constexpr std::array<IdRange, 7> Table = {{
     {-1, -1, wxID_ANY},
     {IDOK, IDOK, wxID_OK},
     {IDCANCEL, IDCANCEL, wxID_CANCEL},
     {3, wxID_LOWEST - 1, 3},
-    {0x8000, 0x9FFF, 10000},
-    {0xE000, 0xFFFF, 20000},
+    {RunTimeIdFirst, RunTimeIdLast, RunTimeWxFirst},
+    {0x8000, 0x9FFF, ProgramWxFirst},
+    {0xE000, 0xFFFF, FrameworkWxFirst},
 }};
 
-static_assert(10000 + 0x9FFF - 0x8000 < 20000);
-static_assert(20000 + 0xFFFF - 0xE000 < 0x7FFF);
+static_assert(wxID_LOWEST - 1 < RunTimeIdFirst && RunTimeIdLast < 0x8000);
+static_assert(FrameworkWxFirst + 0xFFFF - 0xE000 < 0x7FFF);
 
 }  // namespace
 

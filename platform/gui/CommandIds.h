@@ -7,6 +7,11 @@
 
 namespace Platform {
 
+// The windows of dialogs and forms built at run time: 9000 OK, 9001 Cancel,
+// then the rest in creation order. Wide enough for the largest form.
+constexpr int RunTimeIdFirst = 9000;
+constexpr int RunTimeIdLast = 18999;
+
 class UnmappedId : public std::out_of_range {
  public:
   using std::out_of_range::out_of_range;

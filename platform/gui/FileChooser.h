@@ -1,6 +1,6 @@
 #pragma once
 // The framework's file dialog: Save As (mode 0) or Open (mode 1), started on
-// a file name, without filter or default extension.
+// a file name, with or without filters and a default extension.
 #include <string>
 
 class wxWindow;
@@ -21,5 +21,9 @@ FileChooserKind FileChooserKindOf(int mode);
 
 // The chosen path, or the empty text when the user cancels.
 std::wstring ChooseFile(wxWindow* parent, const std::wstring& fileName, int mode);
+// The same over the filters ("name|pattern|name|pattern"); a name chosen for
+// saving without an extension gets the chosen filter's, or defaultExt.
+std::wstring ChooseFile(wxWindow* parent, const std::wstring& fileName, int mode, const std::wstring& filters,
+                        const std::wstring& defaultExt);
 
 }  // namespace Platform

@@ -1,9 +1,10 @@
 #include "platform/gui/FontConv.h"
 
+#include <wx/dcscreen.h>
 #include <wx/settings.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
 #include "platform/Utf.h"
 
@@ -50,12 +51,58 @@ std::wstring FaceOf(const LOGFONTW& lf) {
   return Utf16ToWide(units);
 }
 
+// A record's heights are pixels of the screen; the toolkit sizes fonts in
+// points.
+constexpr double PointsPerInch = 72;
+
+// Asked once: fonts are converted at every drawing of a text.
+double ScreenPixelsPerInch() {
+  static const double ppi = [] {
+    const int y = wxScreenDC().GetPPI().GetHeight();
+    return y > 0 ? y : 96.0;
+  }();
+  return ppi;
+}
+
+// The character (em) height in pixels as points.
+double PointsOfCharacterHeight(int pixels) { return pixels * PointsPerInch / ScreenPixelsPerInch(); }
+
+int CellHeight(wxDC& dc, const wxFont& font) {
+  dc.SetFont(font);
+  const wxFontMetrics m = dc.GetFontMetrics();
+  return m.height;
+}
+
+// The largest size whose cell (character height plus internal leading)
+// fits the given height. The toolkit's own pixel size steps in whole points,
+// which misses the height by up to a pixel and a half.
+void FitCellHeight(wxFont& font, int cell) {
+  wxScreenDC dc;
+  // The ratio of cell to character height is a property of the face.
+  constexpr double Reference = 100;
+  font.SetFractionalPointSize(PointsOfCharacterHeight(static_cast<int>(Reference)));
+  const int referenceCell = CellHeight(dc, font);
+  if (referenceCell <= 0) return;
+  double pixels = cell * Reference / referenceCell;
+  // Rounding of the ascent and the descent may add a pixel: step down
+  // until the cell fits, in quarters of a pixel.
+  for (int i = 0; i < 16; ++i) {
+    font.SetFractionalPointSize(pixels * PointsPerInch / ScreenPixelsPerInch());
+    if (CellHeight(dc, font) <= cell || pixels <= 1) break;
+    pixels -= 0.25;
+  }
+}
+
 }  // namespace
 
 wxFont ToWxFont(const LOGFONTW& lf) {
-  const int height = std::abs(lf.lfHeight);
-  wxFontInfo info = height == 0 ? wxFontInfo(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetFractionalPointSize())
-                                : wxFontInfo(wxSize(0, height));
+  // A damaged record may hold any height; none draws beyond this.
+  constexpr std::int32_t Largest = 2000;
+  const std::int32_t height = std::clamp(lf.lfHeight, -Largest, Largest);
+  wxFontInfo info = height < 0   ? wxFontInfo(PointsOfCharacterHeight(-height))
+                    : height > 0 ? wxFontInfo(1.0)
+                                      : wxFontInfo(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)
+                                                       .GetFractionalPointSize());
   info.Family(FamilyOf(lf.lfPitchAndFamily))
       .Weight(lf.lfWeight <= 0 ? wxFONTWEIGHT_NORMAL : std::clamp<int>(lf.lfWeight, 1, 1000))
       .Italic(lf.lfItalic != 0)
@@ -63,12 +110,15 @@ wxFont ToWxFont(const LOGFONTW& lf) {
       .Strikethrough(lf.lfStrikeOut != 0);
   const std::wstring face = FaceOf(lf);
   if (!face.empty()) info.FaceName(face);
-  return wxFont(info);
+  wxFont font(info);
+  if (height > 0) FitCellHeight(font, height);
+  return font;
 }
 
 LOGFONTW ToLogFont(const wxFont& font, const LOGFONTW& base) {
   LOGFONTW lf = base;
-  lf.lfHeight = -font.GetPixelSize().GetHeight();
+  lf.lfHeight = -static_cast<std::int32_t>(
+      std::lround(font.GetFractionalPointSize() * ScreenPixelsPerInch() / PointsPerInch));
   lf.lfWidth = 0;
   lf.lfWeight = font.GetNumericWeight();
   lf.lfItalic = font.GetStyle() != wxFONTSTYLE_NORMAL ? 1 : 0;

@@ -1,7 +1,8 @@
 #pragma once
 // Font records (the document's LOGFONTW) to and from toolkit fonts. Heights
-// are in the logical units of the surface the font is drawn on: negative is
-// the character height, positive the cell height, 0 the toolkit's default.
+// are pixels of the screen: negative is the character (em) height, positive
+// the cell height (character height plus internal leading), 0 the
+// toolkit's default size.
 #include <wx/font.h>
 
 #include "platform/LogFont.h"

@@ -6,9 +6,11 @@
 
 namespace Platform {
 
-SimpleComboBox::SimpleComboBox(wxWindow* parent, int wxId, const wxPoint& pos, const wxSize& size)
+SimpleComboBox::SimpleComboBox(wxWindow* parent, int wxId, const wxPoint& pos, const wxSize& size,
+                               bool rightAligned)
     : wxPanel(parent, wxId, pos, size, wxTAB_TRAVERSAL | wxNO_BORDER) {
-  edit_ = new wxTextCtrl(this, wxID_ANY);
+  edit_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                         rightAligned ? wxTE_RIGHT : 0);
   list_ = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, nullptr,
                         wxLB_SINGLE | wxLB_NEEDED_SB);
   auto* column = new wxBoxSizer(wxVERTICAL);

@@ -14,7 +14,9 @@ namespace Platform {
 
 class SimpleComboBox : public wxPanel {
  public:
-  SimpleComboBox(wxWindow* parent, int wxId, const wxPoint& pos, const wxSize& size);
+  // With rightAligned, the edit field's text sits at its right edge.
+  SimpleComboBox(wxWindow* parent, int wxId, const wxPoint& pos, const wxSize& size,
+                 bool rightAligned = false);
 
   // The edit field's text; choosing a list entry copies it there.
   std::wstring GetText() const;

@@ -18,6 +18,8 @@ const std::wstring SettableFirstType = L"TST_SETFIRST";
 const std::wstring ReturningSubType = L"TST_SUBAGAIN";
 const std::wstring SparseFrameType = L"TST_SPARSE";
 const std::wstring PaddedType = L"TST_PADDED";
+const std::wstring MoreRunsType = L"TST_MORERUNS";
+const std::wstring LargeType = L"TST_LARGE";
 
 namespace {
 
@@ -51,11 +53,28 @@ std::string ParRef(const std::string& code, const std::string& par) {
 const std::string R = "<parIsRead/>";
 const std::string S = "<parIsSet/>";
 const std::string RS = "<parIsRead/><parIsSet/>";
+const std::string Slave = "<parIsSlave/>";
+const std::string Pad = "<parIsPad/>";
 
 struct TestType {
   const std::wstring& code;
   std::vector<TestPar> pars;
 };
+
+// Sub-groups of alternating groups, so that every run of ten starts a new
+// sub-group and a new group.
+std::vector<TestPar> LargePars() {
+  const char* subGroups[] = {"SG_R_TEMP", "SG_S_TEMP", "SG_C_NET",   "SG_S_HUM", "SG_R_CLIM", "SG_S_PRS",
+                             "SG_C_SYS",  "SG_S_ETH",  "SG_R_STATE", "SG_S_DEF", "SG_R_OUT",  "SG_S_ALM"};
+  const std::string flags[] = {R, S, RS};
+  std::vector<TestPar> pars;
+  for (int i = 0; i < 300; ++i) {
+    std::string id = std::to_string(i);
+    id = "TST_L" + std::string(3 - id.size(), '0') + id;
+    pars.push_back({id, "Tper", subGroups[(i / 10) % 12], flags[i % 3]});
+  }
+  return pars;
+}
 
 std::vector<TestType> TestTypes() {
   return {
@@ -88,6 +107,18 @@ std::vector<TestType> TestTypes() {
         {"TST_P_PAD", "UChr", "SG_R_STATE", R + "<parIsPad/>"},
         {"TST_P_R3", "Tper", "SG_R_TEMP", "<parIsDSt/>" + R},
         {"TST_P_S", "Tper", "SG_S_TEMP", S}}},
+      {MoreRunsType,
+       {{"TST_M_SLV", "Tper", "SG_R_TEMP", R + Slave},
+        {"TST_M_DLY", "Del3", "SG_R_TEMP", "<parIsDSt/>" + R},
+        {"TST_M_PAD", "UChr", "SG_R_TEMP", R + Pad},
+        {"TST_M_HUM", "Hmty", "SG_R_CLIM", RS},
+        {"TST_M_SLV2", "Hmty", "SG_R_CLIM", S + Slave},
+        {"TST_M_SET", "Tper", "SG_R_CLIM", S},
+        {"TST_M_PAD2", "UChr", "SG_S_TEMP", S + Pad},
+        {"TST_M_ADDR", "UChr", "SG_S_TEMP", S + "<parIsMaNetAdd/>"},
+        {"TST_M_TSET", "Tper", "SG_S_TEMP", S},
+        {"TST_M_BACK", "Tper", "SG_R_TEMP", R}}},
+      {LargeType, LargePars()},
   };
 }
 

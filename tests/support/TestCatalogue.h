@@ -19,6 +19,15 @@ extern const std::wstring SparseFrameType;
 // Readable parameters R1, R2, a pad P and R3, then a settable S.
 extern const std::wstring PaddedType;
 
+// Runs that open with a slave or a pad, a pad and a slave inside a run, a
+// readable Delay3, a settable network address, and a group met again:
+//  0 slave R  S1/G1 | 1 Delay3 R  S1/G1 | 2 pad R    S1/G1 | 3 RS    S2/G1
+//  4 slave S  S2/G1 | 5 S         S2/G1 | 6 pad S    S3/G2 | 7 address S3/G2
+//  8 S        S3/G2 | 9 R         S1/G1
+extern const std::wstring MoreRunsType;
+// 300 parameters in 30 sub-group runs of ten, the groups taking turns.
+extern const std::wstring LargeType;
+
 // Loads the dictionary and the tables once; later calls do nothing.
 void LoadNetworkTestCatalogue();
 

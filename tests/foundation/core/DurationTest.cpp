@@ -41,6 +41,26 @@ TEST(Duration, FromText_FollowsTheTable) {
   for (const auto& c : cases) EXPECT_EQ(TextToDuration(c.text), c.seconds) << ToNarrow(c.text);
 }
 
+// A typed duration is read as the lenient rule reads it, or refused when a
+// piece is no whole number, instead of silently counting 0.
+TEST(Duration, StrictReading_RefusesTyposAndOtherwiseReadsAsTheLenientRule) {
+  const wchar_t* accepted[] = {
+      L"", L"0", L"90", L"2:00", L"1:30", L"1 0:00:00", L"1 02:03:04", L"16777216",
+      L"200 0:00:00", L"5:", L":30", L":", L"1 ", L" \t7:00\r\n", L"-5", L"+5", L"-1:05",
+      L"1  2:00", L" 1 : 2 : 3 ", L"2147483647 0:00:00",
+  };
+  for (const wchar_t* text : accepted) {
+    const std::optional<long> read = TextToDurationStrict(text);
+    ASSERT_TRUE(read.has_value()) << ToNarrow(text);
+    EXPECT_EQ(*read, TextToDuration(text)) << ToNarrow(text);
+  }
+  const wchar_t* refused[] = {
+      L"abc", L"1:3O", L"1.5", L"1,5", L"1 2 3", L"1:2:3:4", L"99999999999", L"1e3",
+      L"-", L"+", L"1:-", L"x 1:00", L"1\t0:00:00", L"0x10", L"1 1:00 x",
+  };
+  for (const wchar_t* text : refused) EXPECT_FALSE(TextToDurationStrict(text).has_value()) << ToNarrow(text);
+}
+
 TEST(Duration, TextRoundTrip_HoldsOverTheWholeThreeByteRange) {
   for (long n = 0; n <= MaxDuration; ++n) {
     if (TextToDuration(DurationToText(n)) != n) {

@@ -8,17 +8,10 @@
 #include "foundation/core/Duration.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/values/ValueText.h"
+#include "tests/foundation/values/TestRange.h"
 
 using namespace PardeloStravon;
-
-namespace {
-
-template <class T>
-std::shared_ptr<RTTRange> Range(T min, T max, T dft) {
-  return std::make_shared<RTTRXML<T>>(min, max, dft);
-}
-
-}  // namespace
+using TestSupport::Range;
 
 TEST(ValueText, TextOfAValue_HasSixSignificantDigitsAndNoAlphabeticBool) {
   const struct {
@@ -191,5 +184,69 @@ TYPED_TEST(EveryUnit, TextThatIsNoNumber_LeavesTheValueAndFailsTheStream) {
     type.Read(is, value);
     EXPECT_TRUE(is.fail()) << ToNarrow(text);
     EXPECT_EQ(type.Encode(value), ones) << ToNarrow(text);
+  }
+}
+
+TEST(ValueText, WholeValue_IsExactlyOneValueTheTypeHoldsAsWritten) {
+  const auto temper = Range(Temper(-55), Temper(145), Temper(-55));
+  const auto humidity = Range(Humidity(0), Humidity(100), Humidity(0));
+  const auto diff = Range(TemperDiff(-200), TemperDiff(200), TemperDiff(0));
+  const auto delay = Range(Delay3(0), Delay3(16777215), Delay3(0));
+  const auto dy3 = Range(Dy3(0), Dy3(16777215), Dy3(0));
+  const auto byte = Range(CharOne(0), CharOne(255), CharOne(0));
+  const auto bit = Range(false, true, false);
+  const struct {
+    std::shared_ptr<RTTRange> range;
+    const wchar_t* text;
+    bool read;
+    VUC after;  // the value before is the default: all bytes zero
+  } cases[] = {
+      {temper, L"999", true, {0x29, 0x2C}},  // within the type; the range is another rule
+      {temper, L"-12.5", true, {0x01, 0xA9}},
+      {temper, L"23.45", true, {0x03, 0x11}},  // rounded to the tenth
+      {temper, L"1e2", true, {0x06, 0x0E}},
+      {temper, L"1e9", false, {0, 0}},      // wraps in two bytes
+      {temper, L"-300", false, {0, 0}},     // held at the coldest
+      {temper, L"7000", false, {0, 0}},     // wraps
+      {temper, L"20 ", false, {0, 0}},
+      {temper, L" 20", false, {0, 0}},
+      {temper, L"20C", false, {0, 0}},
+      {temper, L"nan", false, {0, 0}},
+      {temper, L"inf", false, {0, 0}},
+      {temper, L"", false, {0, 0}},
+      {humidity, L"55.5", true, {0x02, 0x2B}},
+      {humidity, L"-1", false, {0, 0}},  // stored as 0
+      {humidity, L"-0", false, {0, 0}},  // no sign on an unsigned type
+      {humidity, L"+5", false, {0, 0}},
+      {humidity, L"6553.5", true, {0xFF, 0xFF}},
+      {humidity, L"6553.6", false, {0, 0}},
+      {diff, L"-0.5", true, {0xFF, 0xFB}},
+      {diff, L"+0.5", true, {0x00, 0x05}},
+      {diff, L"3276.8", false, {0, 0}},
+      {delay, L"16777215", true, {0xFF, 0xFF, 0xFF}},
+      {delay, L"16777216", false, {0, 0, 0}},
+      {delay, L"-1", false, {0, 0, 0}},  // would be 16777215
+      {delay, L"1e9", false, {0, 0, 0}},  // would be 1
+      {delay, L"1.5", false, {0, 0, 0}},
+      {delay, L"0x10", false, {0, 0, 0}},
+      {delay, L"99999999999", false, {0, 0, 0}},
+      {delay, L"1 0:00:00", false, {0, 0, 0}},
+      {dy3, L"007", true, {0, 0, 7}},
+      {dy3, L"+7", false, {0, 0, 0}},
+      {byte, L"255", true, {0xFF}},
+      {byte, L"256", false, {0}},
+      {byte, L"300", false, {0}},  // would be 44
+      {byte, L"-1", false, {0}},
+      {bit, L"1", true, {1}},
+      {bit, L"0", true, {0}},
+      {bit, L"2", false, {0}},
+      {bit, L"1.0", false, {0}},
+      {bit, L"true", false, {0}},
+      {bit, L"-1", false, {0}},
+  };
+  for (const auto& c : cases) {
+    boost::any value = c.range->DefaultValue();
+    EXPECT_EQ(TextToWholeValue(*c.range, c.text, value), c.read) << ToNarrow(c.text);
+    EXPECT_EQ(c.range->Encode(value), c.after) << ToNarrow(c.text);
   }
 }

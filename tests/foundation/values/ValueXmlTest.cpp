@@ -74,10 +74,14 @@ TEST(ValueXml, UnreadableText_ThrowsNamingTheParameterAndKeepsTheValue) {
   }
 }
 
-TEST(ValueXml, TextAfterTheNumber_IsIgnoredAsInEveryTextForm) {
-  boost::any value = Temper(20.0);
-  Load(ArchiveWithText(L"21.5 C"), value, L"T1");
-  EXPECT_EQ(boost::any_cast<Temper>(value).Value(), 21.5);
+// A file may have been edited by hand: a value is taken only when its text
+// is exactly one value the type holds.
+TEST(ValueXml, TextThatIsNotOneWholeValue_IsRefusedAndKeepsTheValue) {
+  for (const wchar_t* text : {L"21.5 C", L" 21.5", L"1e9", L"7000"}) {
+    boost::any value = Temper(20.0);
+    EXPECT_THROW(Load(ArchiveWithText(text), value, L"T1"), ValueXmlError) << ToNarrow(text);
+    EXPECT_EQ(boost::any_cast<Temper>(value).Value(), 20.0) << ToNarrow(text);
+  }
 }
 
 TEST(ValueXml, MissingElement_EndsWithTheArchiveError) {

@@ -8,7 +8,7 @@
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/LegacyFormat.h"
 #include "tests/support/DocDouble.h"
-#include "tests/network/nodes/LegacyBytes.h"
+#include "tests/support/LegacyBytes.h"
 #include "tests/support/TestCatalogue.h"
 
 using namespace PardeloStravon;

@@ -5,7 +5,7 @@
 
 #include "network/nodes/LegacyFormat.h"
 #include "network/nodes/NodeLegacy.h"
-#include "tests/network/nodes/LegacyBytes.h"
+#include "tests/support/LegacyBytes.h"
 #include "tests/support/TestCatalogue.h"
 
 using namespace PardeloStravon;

@@ -8,6 +8,7 @@
 
 #include "foundation/catalogue/Frames.h"
 #include "foundation/catalogue/InstrTable.h"
+#include "foundation/core/XmlArchiveRead.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "tests/support/DocDouble.h"
 #include "tests/support/TestCatalogue.h"
@@ -27,11 +28,14 @@ std::wstring SaveXml(const T& object) {
   return os.str();
 }
 
+// As the document reads its archives: a cut or damaged one fails with
+// XmlArchiveError instead of ending the program.
 template <class T>
 void LoadXml(const std::wstring& xml, T& object) {
   std::wistringstream is(xml);
-  boost::archive::xml_wiarchive ia(is);
-  ia >> boost::serialization::make_nvp("object", object);
+  ReadXmlArchive(is, L"the test file", [&](boost::archive::xml_wiarchive& ia) {
+    ia >> boost::serialization::make_nvp("object", object);
+  });
 }
 
 // A node of the type whose every saved field differs from a new node's, and
@@ -296,3 +300,45 @@ TEST_F(NodeXmlTest, StoredNetworkWithAddressZero_IsRefused) {
 }
 
 }  // namespace
+
+// Every way the end of a node's or a network's archive can be missing or
+// damaged fails the read; none ends the program.
+TEST_F(NodeXmlTest, CutOrDamagedArchive_FailsNamingTheFile) {
+  DocDouble doc;
+  doc.NetOpt().Network().InsertNew(3, Changed(OneRunType, 1));
+  const std::wstring node = SaveXml(Changed(OneRunType, 2));
+  const std::wstring network = SaveXml(doc.NetOpt());
+  const auto cutAfter = [](const std::wstring& text, const std::wstring& tag) {
+    const std::size_t at = text.find(tag);
+    EXPECT_NE(at, std::wstring::npos);
+    return text.substr(0, at + tag.size());
+  };
+  const auto damagedEnd = [](std::wstring text) {
+    return text.replace(text.find(L"</boost_serialization>"), 22, L"</boost_serialization");
+  };
+  const struct {
+    const char* name;
+    std::wstring text;
+    bool network;
+  } cases[] = {
+      {"node cut after the object", cutAfter(node, L"</object>"), false},
+      {"node with a damaged end tag", damagedEnd(node), false},
+      {"node cut inside a value", cutAfter(node, L"<v>Room"), false},
+      {"network cut after the object", cutAfter(network, L"</object>"), true},
+      {"network with a damaged end tag", damagedEnd(network), true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Node loadedNode(OneRunType);
+    DocDouble loadedDoc;
+    try {
+      if (c.network)
+        LoadXml(c.text, loadedDoc.NetOpt());
+      else
+        LoadXml(c.text, loadedNode);
+      ADD_FAILURE() << "loaded";
+    } catch (const XmlArchiveError& e) {
+      EXPECT_NE(std::string(e.what()).find(" in the test file"), std::string::npos) << e.what();
+    }
+  }
+}

@@ -1,0 +1,130 @@
+// Opening the advanced options dialog (template, controls, first Refresh)
+// and reading its cells on OK, for the largest shipped instrument type and
+// a synthetic one of 300 parameters in 30 sub-groups. Needs a display: run
+// under xvfb-run.
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+
+#include <memory>
+
+#include "foundation/catalogue/InstrTable.h"
+#include "network/nodes/Node.h"
+#include "tests/support/TestCatalogue.h"
+#include "views/dialogs/EOMore.h"
+#include "views/dialogs/EditNodeCopies.h"
+
+using namespace PardeloStravon;
+
+namespace {
+
+class BenchApp : public wxApp {
+ public:
+  bool OnInit() override { return true; }
+};
+
+std::wstring LargestShippedType() {
+  std::wstring largest;
+  std::size_t most = 0;
+  for (const std::wstring& code : InstrCodes()) {
+    if (code.rfind(L"TST_", 0) == 0) continue;
+    const std::size_t n = InstrByCode(code).Pars().size();
+    if (n > most) {
+      most = n;
+      largest = code;
+    }
+  }
+  return largest;
+}
+
+struct OpenMore {
+  Node node;
+  EditNodeCopies copies;
+  std::unique_ptr<EOMore> dialog;
+
+  explicit OpenMore(const std::wstring& code) : node(code), copies(EditNodeCopies::Of(node)) {
+    std::vector<InterfItem> items;
+    MoreLayout layout = MakeMoreLayout(node, true, true, items);
+    dialog = std::make_unique<EOMore>(&copies.vIPOSt, &copies.vIPOPlt, &copies.vIPOFrm, &copies.vIPOFrmSub,
+                                      &copies.vIPOFrmGrp, std::move(layout), items);
+    dialog->Show();  // initialises the dialog: full size, maximised, Refresh
+    wxTheApp->Yield(true);
+  }
+  ~OpenMore() {
+    dialog->Hide();
+    dialog.reset();
+    wxTheApp->Yield(true);
+  }
+};
+
+void Open(benchmark::State& state, const std::wstring& code) {
+  std::size_t controls = 0;
+  for (auto _ : state) {
+    auto more = std::make_unique<OpenMore>(code);
+    controls = more->dialog->Content().GetChildren().size();
+    state.PauseTiming();
+    more.reset();
+    state.ResumeTiming();
+  }
+  state.counters["controls"] = static_cast<double>(controls);
+}
+
+void Read(benchmark::State& state, const std::wstring& code) {
+  OpenMore more(code);
+  for (auto _ : state) more.dialog->ReadControls();
+  state.counters["controls"] = static_cast<double>(more.dialog->Content().GetChildren().size());
+}
+
+void Close(benchmark::State& state, const std::wstring& code) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto more = std::make_unique<OpenMore>(code);
+    state.ResumeTiming();
+    more.reset();
+  }
+}
+
+// One page down and back: every control is moved twice.
+void ScrollPages(benchmark::State& state, const std::wstring& code) {
+  OpenMore more(code);
+  for (auto _ : state) {
+    more.dialog->OnVScroll(Scroll::SB_PAGEDOWN, 0);
+    more.dialog->OnVScroll(Scroll::SB_PAGEUP, 0);
+    wxTheApp->Yield(true);
+  }
+}
+
+void BM_OpenMore_LargestShipped(benchmark::State& state) { Open(state, LargestShippedType()); }
+void BM_OpenMore_300Parameters(benchmark::State& state) { Open(state, TestSupport::LargeType); }
+void BM_ReadControls_LargestShipped(benchmark::State& state) { Read(state, LargestShippedType()); }
+void BM_ReadControls_300Parameters(benchmark::State& state) { Read(state, TestSupport::LargeType); }
+
+void BM_CloseMore_300Parameters(benchmark::State& state) { Close(state, TestSupport::LargeType); }
+void BM_ScrollPageDownAndUp_300Parameters(benchmark::State& state) { ScrollPages(state, TestSupport::LargeType); }
+
+BENCHMARK(BM_OpenMore_LargestShipped)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OpenMore_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadControls_LargestShipped)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadControls_300Parameters)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CloseMore_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ScrollPageDownAndUp_300Parameters)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("NO_AT_BRIDGE", "1", 0);
+  setenv("GDK_BACKEND", "x11", 0);
+  setenv("GSETTINGS_BACKEND", "memory", 0);
+  wxApp::SetInstance(new BenchApp);
+  int wxArgc = 1;
+  char name[] = "more-bench";
+  char* wxArgv[] = {name, nullptr};
+  if (!wxEntryStart(wxArgc, wxArgv)) return 1;
+  wxTheApp->CallOnInit();
+  TestSupport::LoadNetworkTestCatalogue();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  wxTheApp->OnExit();
+  wxEntryCleanup();
+  return 0;
+}

@@ -1,0 +1,211 @@
+#include "document/gui/MainFrameBase.h"
+
+#include <wx/aui/auibook.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+
+#include <atomic>
+
+#include "document/gui/ChildFrm.h"
+#include "document/gui/DocTemplates.h"
+#include "document/gui/MenuResources.h"
+#include "document/gui/MenuUi.h"
+#include "document/gui/QziDoc.h"
+#include "document/gui/QziView.h"
+#include "document/gui/WindowShell.h"
+#include "foundation/catalogue/Dictionary.h"
+#include "foundation/catalogue/Tokens.h"
+#include "foundation/core/Assert.h"
+#include "platform/gui/CommandIds.h"
+#include "platform/gui/ProgramIds.h"
+#include "platform/gui/ResourceIds.h"
+
+namespace PardeloStravon {
+namespace {
+
+MainFrameBase* theMainFrame = nullptr;
+
+// A system command identifier of a toolkit event, or 0 for the toolkit's own.
+int SystemIdOf(int wxId) {
+  try {
+    const int id = Platform::FromWxId(wxId);
+    return id == Platform::ID_RUN_GUI_TASKS || id >= 0x8000 ? id : 0;
+  } catch (const Platform::UnmappedId&) {
+    return 0;
+  }
+}
+
+bool IsRecentFile(int id) { return id >= Platform::ID_FILE_MRU_FILE1 && id <= Platform::ID_FILE_MRU_FILE16; }
+
+}  // namespace
+
+MainFrameBase* TheMainFrame() { return theMainFrame; }
+
+CommandTarget& ApplicationTarget() {
+  static CommandTarget target;
+  return target;
+}
+
+CommandRoute BuildRoute(const QziView* view, const CommandTarget* child, const CommandTarget* main,
+                        const CommandTarget* app) {
+  CommandRoute route;
+  if (view) {
+    view->RouteTargets(route);
+    if (auto* doc = dynamic_cast<QziDoc*>(view->GetDocument()))
+      if (doc->GetF().get()) route.push_back(&doc->Target());
+  }
+  if (child) route.push_back(child);
+  if (main) route.push_back(main);
+  if (app) route.push_back(app);
+  return route;
+}
+
+bool RouteWxEvent(wxEvent& event, const CommandRoute& route) {
+  const wxEventType type = event.GetEventType();
+  if (type != wxEVT_MENU && type != wxEVT_UPDATE_UI && type != wxEVT_TOOL) return false;
+  const int id = SystemIdOf(event.GetId());
+  if (id == 0) return false;
+  if (type == wxEVT_UPDATE_UI) {
+    // The recent files are enabled by their list.
+    if (IsRecentFile(id)) return true;
+    auto& ui = static_cast<wxUpdateUIEvent&>(event);
+    const CommandState state = QueryCommandState(route, id);
+    ui.Enable(state.enabled);
+    if (state.checked) ui.Check(*state.checked);
+    if (state.text) ui.SetText(*state.text);
+    return true;
+  }
+  RouteCommand(route, id);
+  return true;
+}
+
+MainFrameBase::MainFrameBase(wxDocManager* manager, const wxString& title) {
+  Create(manager, nullptr, wxID_ANY, title, wxDefaultPosition, wxSize(1000, 760));
+  // A sixth popup of the toolkit's own would break the document menus.
+  SetWindowMenu(nullptr);
+  SetMenuBar(BuildMenuBar(IDR_MAINFRAME));
+  theMainFrame = this;
+  SetPostTarget(this);
+  Bind(wxEVT_CHAR_HOOK, &MainFrameBase::OnCharHook, this);
+
+  using namespace Platform;
+  target_.OnCommand(ID_VIEW_TOOLBAR, [this] {
+    if (wxToolBar* bar = GetToolBar()) {
+      bar->Show(!bar->IsShown());
+      Layout();
+    }
+  });
+  target_.OnUpdate(ID_VIEW_TOOLBAR, [this](CmdUI& ui) { ui.SetCheck(GetToolBar() && GetToolBar()->IsShown()); });
+  target_.OnCommand(ID_VIEW_STATUS_BAR, [this] {
+    if (wxStatusBar* bar = GetStatusBar()) {
+      bar->Show(!bar->IsShown());
+      SendSizeEvent();
+    }
+  });
+  target_.OnUpdate(ID_VIEW_STATUS_BAR,
+                   [this](CmdUI& ui) { ui.SetCheck(GetStatusBar() && GetStatusBar()->IsShown()); });
+  target_.OnCommand(ID_WINDOW_NEW, [this] {
+    ChildFrm* active = ActiveChildFrm();
+    QziDoc* doc = active ? GetDoc(active) : nullptr;
+    if (!doc) return;
+    // The document's own template, whatever kind of window is active.
+    auto* tpl = dynamic_cast<MyCMultiDocTemplate*>(doc->GetDocumentTemplate());
+    if (ChildFrm* frame = tpl ? tpl->CreateNewFrame(doc, active) : nullptr)
+      tpl->InitialUpdateFrame(frame, doc, true);
+  });
+  target_.OnCommand(ID_WINDOW_CASCADE, [this] { CascadeChildren(); });
+  target_.OnCommand(ID_WINDOW_TILE_HORZ, [this] { TileChildren(); });
+  // No child is ever minimised here.
+  target_.OnCommand(ID_WINDOW_ARRANGE, [] {});
+}
+
+MainFrameBase::~MainFrameBase() {
+  if (theMainFrame == this) {
+    theMainFrame = nullptr;
+    SetPostTarget(nullptr);
+  }
+}
+
+ChildFrm* MainFrameBase::ActiveChildFrm() const { return dynamic_cast<ChildFrm*>(GetActiveChild()); }
+
+CommandRoute MainFrameBase::Route() const {
+  ChildFrm* child = ActiveChildFrm();
+  return BuildRoute(child ? child->View() : nullptr, child ? &child->Target() : nullptr, &target_,
+                    &ApplicationTarget());
+}
+
+bool MainFrameBase::RouteCommand(int systemId) { return PardeloStravon::RouteCommand(Route(), systemId); }
+
+CommandState MainFrameBase::QueryState(int systemId) const { return QueryCommandState(Route(), systemId); }
+
+bool MainFrameBase::TryBefore(wxEvent& event) {
+  if (RouteWxEvent(event, Route())) return true;
+  return wxDocParentFrameAny::TryBefore(event);
+}
+
+void MainFrameBase::OnCharHook(wxKeyEvent& event) {
+  const int id = FindAccelerator(event.GetKeyCode(), event.ControlDown(), event.AltDown(), event.ShiftDown());
+  // A disabled key runs nothing and stays with the focused control.
+  if (id == 0 || !RouteCommand(id)) event.Skip();
+}
+
+void MainFrameBase::RefreshAllText() {
+  SetAllText();
+  if (wxMenuBar* bar = GetMenuBar()) bar->Refresh();
+}
+
+void MainFrameBase::SetAllText() {
+  if (TheAppIMFC* templates = TheTemplates()) templates->SetTemplateStrings();
+  SetTitle(DictText(CTW_MAIN_FRAME_TITLE));
+  wxMenuBar* pMenu = GetMenuBar();
+  ASSERT_THROW(pMenu, L"!pMenu");
+  ASSERT_THROW(pMenu->GetMenuCount() == 3, L"!pMenu->GetMenuItemCount()==nPopup");
+  SetMenuItemText(pMenu, 0, DictText(CTW_POP_File));
+  SetMenuItemText(pMenu, 1, DictText(CTW_POP_View));
+  SetMenuItemText(pMenu, 2, DictText(CTW_POP_Help));
+  struct ItemText {
+    int popup;
+    int id;
+    const std::wstring* token;
+  };
+  const ItemText items[] = {
+      {0, Platform::ID_FILE_NEW, &CTW_ID_FILE_NEW},          {0, Platform::ID_FILE_OPEN, &CTW_ID_FILE_OPEN},
+      {0, Platform::ID_FILE_PRINT_SETUP, &CTW_ID_FILE_PRINT_SETUP}, {0, Platform::ID_APP_EXIT, &CTW_ID_APP_EXIT},
+      {1, Platform::ID_VIEW_TOOLBAR, &CTW_ID_VIEW_TOOLBAR}, {1, Platform::ID_VIEW_STATUS_BAR, &CTW_ID_VIEW_STATUS_BAR},
+      {2, Platform::ID_APP_ABOUT, &CTW_ID_APP_ABOUT},
+  };
+  for (const ItemText& it : items) {
+    wxMenu* pSubMenu = pMenu->GetMenu(it.popup);
+    ASSERT_THROW(pSubMenu, L"!pSubMenu");
+    if (wxMenuItem* item = pSubMenu->FindItem(Platform::ToWxId(it.id))) item->SetItemLabel(DictText(*it.token));
+  }
+}
+
+void MainFrameBase::TileChildren() {
+  wxAuiNotebook* book = GetNotebook();
+  if (!book) return;
+  for (size_t i = 1; i < book->GetPageCount(); ++i) book->Split(i, wxBOTTOM);
+}
+
+void MainFrameBase::CascadeChildren() {
+  wxAuiNotebook* book = GetNotebook();
+  if (!book || book->GetPageCount() < 2) return;
+  wxWindow* active = book->GetCurrentPage();
+  std::vector<std::pair<wxWindow*, wxString>> pages;
+  for (size_t i = 0; i < book->GetPageCount(); ++i) pages.emplace_back(book->GetPage(i), book->GetPageText(i));
+  while (book->GetPageCount() > 0) book->RemovePage(0);
+  for (auto& page : pages) book->AddPage(page.first, page.second);
+  if (active) book->SetSelection(book->GetPageIndex(active));
+}
+
+int MainFrameBase::ChildGroups() const {
+  wxAuiNotebook* book = GetNotebook();
+  if (!book) return 0;
+  int groups = 0;
+  wxAuiPaneInfoArray& panes = const_cast<wxAuiManager&>(book->GetAuiManager()).GetAllPanes();
+  for (size_t i = 0; i < panes.GetCount(); ++i)
+    if (panes.Item(i).name != L"dummy") ++groups;
+  return groups;
+}
+
+}  // namespace PardeloStravon

@@ -1,0 +1,23 @@
+#pragma once
+// Controls placed at the system's dialog-unit sizes are smaller than the
+// toolkit's theme allows (an edit 11 units high, a check box of 8, a button
+// of 15). Marked controls get a style rule of ours that lowers the theme's
+// minimum heights and paddings, so each fits the rectangle it is given.
+class wxWindow;
+
+namespace Platform {
+
+// Marks the control (and, for a composite one, its parts); installs the rule
+// once for the display on first use.
+void MakeCompact(wxWindow& control);
+
+// A static text wraps its lines within its width, whatever text it is
+// given later; with centreVertically its lines sit in the middle of its
+// height, else at the top.
+void LayOutLabel(wxWindow& label, bool centreVertically);
+
+// A check box made with its text on the left: the text takes the room, so
+// the box stands at the far edge of the control, as the system draws it.
+void PutBoxAtFarEdge(wxWindow& checkBox);
+
+}  // namespace Platform

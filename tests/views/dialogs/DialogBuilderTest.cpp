@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <memory>
+
+#include "platform/gui/CommandIds.h"
+#include "platform/gui/SimpleComboBox.h"
+#include "platform/gui/ToolkitClick.h"
+#include "platform/gui/WindowStyles.h"
+#include "tests/support/GuiTest.h"
+#include "tests/views/dialogs/DialogLayout.h"
+#include "views/dialogs/DialogBuilder.h"
+#include "views/dialogs/ItemDialog.h"
+
+using namespace PardeloStravon;
+using namespace Platform;
+
+namespace {
+
+// The X server needs a moment for each pointer event.
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    TestSupport::PumpEvents();
+    wxMilliSleep(20);
+  }
+}
+
+constexpr WinStyle Child = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+
+// One control of every kind the builder makes, at the smallest sizes the
+// system's dialogs use.
+std::vector<InterfItem> EveryKind() {
+  return {
+      {0, 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME, L"Every kind", 0, 0, 220, 150, 0, 8,
+       L"MS Shell Dlg"},
+      {1, ClassButton, Child | BS_DEFPUSHBUTTON, L"OK", 160, 7, 50, 14, 0, 0, L""},
+      {2, ClassButton, Child | BS_PUSHBUTTON, L"Cancel", 160, 24, 50, 15, 0, 0, L""},
+      {1001, ClassButton, Child | BS_AUTOCHECKBOX | BS_LEFTTEXT, L"Automatic, text left", 7, 7, 140, 8, 0, 0, L""},
+      {1002, ClassButton, Child | BS_CHECKBOX, L"Set by the program", 7, 18, 140, 8, 0, 0, L""},
+      {1003, ClassButton, Child | BS_AUTO3STATE, L"Three states", 7, 29, 140, 8, 0, 0, L""},
+      {1004, ClassEdit, Child | WS_BORDER | ES_RIGHT, L"12", 7, 40, 40, 11, 0, 0, L""},
+      {1005, ClassEdit, Child | WS_BORDER | ES_PASSWORD, L"secret", 52, 40, 40, 12, 0, 0, L""},
+      {1006, ClassEdit, Child | WS_BORDER | ES_READONLY | ES_MULTILINE, L"one line", 97, 40, 50, 12, 0, 0, L""},
+      {1007, ClassEdit, Child | ES_MULTILINE | ES_RIGHT, L"many\nlines", 7, 56, 60, 40, 0, 0, L""},
+      {1008, ClassStatic, WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, L"A label long enough to wrap", 72, 56, 70, 40,
+       0, 0, L""},
+      {1009, ClassComboBox, Child | CBS_SIMPLE | WS_VSCROLL, L"", 150, 45, 60, 61, WS_EX_RIGHT, 0, L""},
+      {1010, ClassButton, Child | WS_DISABLED, L"Disabled", 7, 100, 50, 14, 0, 0, L""},
+  };
+}
+
+}  // namespace
+
+TEST(DialogBuilder, Fonts_ArialAndShellDlgBecomeLiberationSans) {
+  struct Case {
+    const wchar_t* face;
+    int size;
+    const wchar_t* used;
+    int points;
+  };
+  const Case cases[] = {{L"", 0, L"Liberation Sans", 8},
+                        {L"Arial", 10, L"Liberation Sans", 10},
+                        {L"MS Shell Dlg", 8, L"Liberation Sans", 8},
+                        {L"DejaVu Serif", 9, L"DejaVu Serif", 9}};
+  for (const Case& c : cases) {
+    const wxFont font = DialogFont(InterfItem(0, 0, 0, L"", 0, 0, 1, 1, 0, c.size, c.face));
+    EXPECT_EQ(font.GetFaceName().ToStdWstring(), c.used) << wxString(c.face);
+    EXPECT_EQ(font.GetPointSize(), c.points) << wxString(c.face);
+  }
+}
+
+TEST(DialogBuilder, EveryControl_TakesItsRectangleUnderItsIdInTabOrder) {
+  const std::vector<InterfItem> items = EveryKind();
+  std::unique_ptr<ItemDialog> dialog(new ItemDialog(nullptr, items));
+  // The geometry the system's dialogs were drawn for.
+  EXPECT_EQ(dialog->ConvertDialogToPixels(wxSize(4, 8)), wxSize(6, 13));
+  TestSupport::ExpectLayoutAsItems(*dialog, items);
+  EXPECT_FALSE(TestSupport::SaveWindowShot(*dialog, "DialogBuilder_every_kind").empty());
+
+  auto* def = dynamic_cast<wxButton*>(dialog->FindWindow(wxID_OK));
+  ASSERT_NE(def, nullptr);
+  EXPECT_EQ(dialog->GetDefaultItem(), def);
+  EXPECT_FALSE(dialog->FindWindow(ToWxId(1010))->IsEnabled());
+  auto* left = dynamic_cast<wxCheckBox*>(dialog->FindWindow(ToWxId(1001)));
+  ASSERT_NE(left, nullptr);
+  EXPECT_TRUE(left->HasFlag(wxALIGN_RIGHT)) << "text on the left of the box";
+  auto* three = dynamic_cast<wxCheckBox*>(dialog->FindWindow(ToWxId(1003)));
+  ASSERT_NE(three, nullptr);
+  EXPECT_TRUE(three->Is3rdStateAllowedForUser());
+  auto* right = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(ToWxId(1004)));
+  ASSERT_NE(right, nullptr);
+  EXPECT_TRUE(right->HasFlag(wxTE_RIGHT));
+  EXPECT_TRUE(dynamic_cast<wxTextCtrl*>(dialog->FindWindow(ToWxId(1005)))->HasFlag(wxTE_PASSWORD));
+  auto* oneLine = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(ToWxId(1006)));
+  EXPECT_FALSE(oneLine->IsMultiLine()) << "a multi-line edit one line high is a single-line box";
+  EXPECT_FALSE(oneLine->IsEditable());
+  EXPECT_TRUE(dynamic_cast<wxTextCtrl*>(dialog->FindWindow(ToWxId(1007)))->IsMultiLine());
+  auto* combo = dynamic_cast<SimpleComboBox*>(dialog->FindWindow(ToWxId(1009)));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_TRUE(combo->Edit()->HasFlag(wxTE_RIGHT));
+}
+
+// A click through the toolkit: an automatic box changes, the other keeps
+// what the program set, and the dialog is told of the click either way.
+TEST(DialogBuilder, ClickOnACheckBox_ChangesOnlyAnAutomaticOne) {
+  struct Case {
+    int id;
+    bool changes;
+  };
+  const Case cases[] = {{1001, true}, {1002, false}, {1003, true}};
+  std::unique_ptr<ItemDialog> dialog(new ItemDialog(nullptr, EveryKind()));
+  dialog->Show();
+  Settle();
+  int told = 0;
+  dialog->Bind(wxEVT_CHECKBOX, [&](wxCommandEvent&) { ++told; });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    auto* box = dynamic_cast<wxCheckBox*>(dialog->FindWindow(ToWxId(c.id)));
+    ASSERT_NE(box, nullptr);
+    box->SetValue(true);
+    told = 0;
+    ASSERT_TRUE(ToolkitClick(*box));
+    Settle();
+    EXPECT_EQ(box->Get3StateValue() == wxCHK_CHECKED, !c.changes);
+    EXPECT_EQ(told, 1);
+  }
+  dialog->Hide();
+}

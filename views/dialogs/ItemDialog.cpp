@@ -1,0 +1,96 @@
+#include "views/dialogs/ItemDialog.h"
+
+#include <wx/button.h>
+#include <wx/textctrl.h>
+
+#include "foundation/gui/DataExchange.h"
+#include "platform/gui/CommandIds.h"
+#include "platform/gui/ResourceIds.h"
+#include "platform/gui/WindowStyles.h"
+#include "views/dialogs/DialogBuilder.h"
+
+namespace PardeloStravon {
+namespace {
+
+using namespace Platform;
+
+// The affirmative and escape buttons of a dialog built at run time.
+constexpr int RunTimeOk = RunTimeIdFirst;
+constexpr int RunTimeCancel = RunTimeIdFirst + 1;
+
+}  // namespace
+
+ItemDialog::ItemDialog(wxWindow* parent, const std::vector<InterfItem>& items) {
+  const InterfItem& dialog = items.at(0);
+  Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, DialogFrameStyle(dialog.style_));
+  SetFont(DialogFont(dialog));
+  SetClientSize(ConvertDialogToPixels(wxSize(dialog.cx_, dialog.cy_)));
+  BuildControls(*this, items);
+  if (FindWindow(ToWxId(RunTimeOk)) != nullptr) {
+    SetAffirmativeId(ToWxId(RunTimeOk));
+    Bind(wxEVT_BUTTON, &ItemDialog::OnRunTimeOk, this, ToWxId(RunTimeOk));
+  }
+  if (FindWindow(ToWxId(RunTimeCancel)) != nullptr) {
+    SetEscapeId(ToWxId(RunTimeCancel));
+    Bind(wxEVT_BUTTON, &ItemDialog::OnRunTimeCancel, this, ToWxId(RunTimeCancel));
+  }
+  Bind(wxEVT_CHAR_HOOK, &ItemDialog::OnCharHook, this);
+  Centre();
+}
+
+int ItemDialog::DoModal() {
+  const int result = ShowModal();
+  try {
+    return FromWxId(result);
+  } catch (const UnmappedId&) {
+    return result;
+  }
+}
+
+bool ItemDialog::UpdateData(bool saveAndValidate) {
+  return PardeloStravon::UpdateData(this, saveAndValidate, [this](DataExchange& dx) { DoDataExchange(dx); });
+}
+
+bool ItemDialog::TransferDataToWindow() { return UpdateData(false); }
+
+bool ItemDialog::TransferDataFromWindow() { return UpdateData(true); }
+
+void ItemDialog::DoDataExchange(DataExchange&) {}
+
+void ItemDialog::OnRunTimeOk(wxCommandEvent&) {
+  if (Validate() && TransferDataFromWindow()) EndModal(wxID_OK);
+}
+
+void ItemDialog::OnRunTimeCancel(wxCommandEvent&) { EndModal(wxID_CANCEL); }
+
+bool ItemDialog::ClickIfPresent(int wxId) {
+  auto* button = dynamic_cast<wxButton*>(FindWindow(wxId));
+  if (button == nullptr || !button->IsEnabled()) return false;
+  wxCommandEvent click(wxEVT_BUTTON, wxId);
+  click.SetEventObject(button);
+  button->GetEventHandler()->ProcessEvent(click);
+  return true;
+}
+
+// Enter confirms the dialog wherever the focus is but on a button, as the
+// framework's dialogs do; in a multi-line edit Ctrl+Enter starts a new line
+// (a date format may hold line breaks).
+void ItemDialog::OnCharHook(wxKeyEvent& event) {
+  const int key = event.GetKeyCode();
+  if (key != WXK_RETURN && key != WXK_NUMPAD_ENTER) return event.Skip();
+  // The key's window is the one that has the focus.
+  auto* focus = dynamic_cast<wxWindow*>(event.GetEventObject());
+  if (focus == nullptr || focus == this) focus = FindFocus();
+  if (dynamic_cast<wxButton*>(focus) != nullptr) return event.Skip();
+  if (event.ControlDown()) {
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(focus); edit != nullptr && edit->IsMultiLine())
+      edit->WriteText(L"\n");
+    return;
+  }
+  if (auto* def = dynamic_cast<wxButton*>(GetDefaultItem()); def != nullptr && ClickIfPresent(def->GetId()))
+    return;
+  if (ClickIfPresent(GetAffirmativeId())) return;
+  event.Skip();
+}
+
+}  // namespace PardeloStravon
