@@ -19,7 +19,7 @@ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_TSAN=ON
 cmake --build build-tsan -j"$jobs" --target network_tests document_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
-    -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning)'
+    -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning|Lifetime|EndToEnd|DocPath|NetworkWaits|ConcurrentPosting|Cases/HandOver)'
 
 # The network and the foundation once more under the address and
 # undefined-behaviour sanitizers, in a build of their own without

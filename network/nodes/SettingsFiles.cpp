@@ -10,6 +10,7 @@
 #include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/core/TimeStamp.h"
+#include "foundation/core/XmlArchiveCheck.h"
 #include "foundation/core/XmlArchiveRead.h"
 #include "foundation/values/ValueRange.h"
 #include "foundation/values/ValueText.h"
@@ -64,13 +65,19 @@ void RefuseValuesOutOfRange(const Node& n, const InstrParValues& loaded) {
 }
 
 bool ReadSettingsFile(const std::wstring& path, const Node& n, InstrParValues& set) {
-  std::wifstream is(NativePath(path));
-  is.imbue(Utf8Locale());
-  if (!is.good()) throw std::runtime_error("impossible to open the input stream");
+  std::wifstream file(NativePath(path));
+  file.imbue(Utf8Locale());
+  if (!file.good()) throw std::runtime_error("impossible to open the input stream");
   const std::wstring source = SettingsFileSource(path);
   InstrParValues loaded;
   bool sameType = false;
   try {
+    // Boost trusts the file's ids and counts; a damaged file is refused
+    // before it can make the archive allocate or index out of bounds.
+    std::wostringstream whole;
+    whole << file.rdbuf();
+    CheckXmlArchiveIds(whole.str());
+    std::wistringstream is(whole.str());
     ReadXmlArchive(is, source, [&](boost::archive::xml_wiarchive& ar) {
       sameType = ReadSafeSet(ar, n, loaded);
     });

@@ -14,7 +14,10 @@ void RedrawThread(WorkerContext& context) {
       pause();
       if (context.doc.IsClosing()) continue;
       DocServices* doc = &context.doc;
-      context.poster([doc] { doc->EmitDocSignal(0, dsTick); });
+      // The task may run after the document began closing: no tick then.
+      context.poster([doc] {
+        if (!doc->IsClosing()) doc->EmitDocSignal(0, dsTick);
+      });
     } catch (...) {
       pause();
       ErrorLog << TimeStamp() << L"Error in RedrawThread(LPVOID pParam)" << std::endl;

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <wx/menu.h>
-#include <wx/textctrl.h>
-#include <wx/timer.h>
-#include <wx/uiaction.h>
 
 #include <map>
 
@@ -225,46 +222,6 @@ TEST_F(MenuTest, EachKeyOfTable128RunsItsCommandOnceAndADisabledKeyStaysWithTheC
   main_->GetEventHandler()->ProcessEvent(copy);
   EXPECT_TRUE(copy.GetSkipped());
   EXPECT_TRUE(runs.empty());
-}
-
-TEST_F(MenuTest, TheClipboardKeysStayWithAFocusedEditBox) {
-  NewDocument();
-  auto* edit = new wxTextCtrl(main_->ActiveChildFrm(), wxID_ANY, L"abc");
-  main_->ActiveChildFrm()->SetViewWindow(edit);
-  PumpEvents();
-  edit->SetFocus();
-  edit->SelectAll();
-  PumpEvents();
-  wxUIActionSimulator keys;
-  keys.Char('c', wxMOD_CONTROL);
-  PumpEvents();
-  edit->SetInsertionPointEnd();
-  keys.Char('v', wxMOD_CONTROL);
-  PumpEvents();
-  EXPECT_EQ(edit->GetValue().ToStdWstring(), L"abcabc");
-}
-
-TEST_F(MenuTest, TheEditPopupOpenWithItsCheckMarks) {
-  QziDoc* doc = NewDocument();
-  doc->Std().SetUserLogged(true);
-  doc->Std().SetTmDhms(true);
-  main_->SetSize(900, 700);
-  PumpEvents();
-  // A free copy of the Edit popup: a popup of a bar cannot pop up alone.
-  std::unique_ptr<wxMenuBar> bar(BuildMenuBar(IDR_OPTIONS));
-  std::unique_ptr<wxMenu> edit(bar->Remove(1));
-  wxTimer shot;
-  shot.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-    TestSupport::SaveScreenshot("edit_popup_open");
-    wxUIActionSimulator().Char(WXK_ESCAPE);
-  });
-  shot.StartOnce(700);
-  main_->PopupMenu(edit.get(), 20, 20);
-  EXPECT_TRUE(edit->FindItem(ToWxId(ID_EDIT_LOGIN))->IsChecked());
-  EXPECT_FALSE(edit->FindItem(ToWxId(ID_EDIT_LOGIN_SUP))->IsChecked());
-  PumpEvents();
-  EXPECT_TRUE(std::filesystem::exists(TestSupport::ArtifactDir() / "edit_popup_open.png"));
-  doc->Std().SetUserLogged(false);
 }
 
 }  // namespace

@@ -194,11 +194,14 @@ TEST_F(SettingsFiles, RefusedLoadsShowTheEmptyBoxAndChangeNothing) {
   const std::string cutInValue = good.substr(0, good.rfind("<v>") + 4);
   std::string damagedEnd = good;
   damagedEnd.replace(damagedEnd.find("</boost_serialization>"), 22, "</boost_serializatio>");
+  std::string classIdBeyond = good;
+  classIdBeyond.replace(classIdBeyond.find("class_id=\"1\""), 12, "class_id=\"4000\"");
 
   const FailureCase cases[] = {
       {"cut after the settings", cutAfterObject.c_str(), false, named.c_str()},
       {"cut inside a value", cutInValue.c_str(), false, named.c_str()},
       {"damaged end tag", damagedEnd.c_str(), false, named.c_str()},
+      {"class id beyond the classes met", classIdBeyond.c_str(), false, named.c_str()},
       {"empty file", "", false, named.c_str()},
       {"file of another program", "<?xml version=\"1.0\"?>\n<settings><sp>4</sp></settings>\n",
        false, named.c_str()},
