@@ -19,9 +19,12 @@
 #include "document/ShellServices.h"
 #include "document/ViewServices.h"
 #include "foundation/catalogue/Dictionary.h"
+#include "tests/support/FastRun.h"
 #include "tests/support/TestCatalogue.h"
 
 namespace DocumentTest {
+
+using TestSupport::FastThreadTimings;
 
 using namespace std::chrono_literals;
 
@@ -117,21 +120,6 @@ class ViewsDouble : public PardeloStravon::ViewServices {
   const ShellDouble& shell_;
   PardeloStravon::ViewServices* previous_;
 };
-
-// Short waits, so a run of the real threads takes seconds.
-inline PardeloStravon::ThreadTimings FastThreadTimings() {
-  PardeloStravon::ThreadTimings t;
-  t.executorPause = 100ms;
-  t.watchPause = 100ms;
-  t.tickPause = 100ms;
-  t.resuscitatePause = 300ms;
-  t.heartbeatLimit = 5;
-  t.restartLimit = 5;
-  t.stopLimit = 3;
-  t.closeWaitLimit = 5;
-  t.closeWaitPause = 50ms;
-  return t;
-}
 
 // An address only compared, never followed: the window layer's document
 // does not exist here.

@@ -18,11 +18,12 @@
 #include "network/serial/InstrumentOperations.h"
 #include "network/threads/SerialExecutor.h"
 #include "platform/ProcessStarter.h"
-#include "tests/document/Gate.h"
+#include "tests/support/Gate.h"
 #include "tests/document/RunningDocument.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;
+using TestSupport::Gate;
 
 namespace {
 

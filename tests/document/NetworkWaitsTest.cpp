@@ -14,11 +14,12 @@
 #include "foundation/core/TextConv.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "tests/document/DocumentFixture.h"
-#include "tests/document/Gate.h"
+#include "tests/support/Gate.h"
 #include "tests/support/LogCapture.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;
+using TestSupport::Gate;
 
 namespace {
 

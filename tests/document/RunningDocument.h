@@ -18,6 +18,8 @@
 
 namespace DocumentTest {
 
+using TestSupport::FastNode;
+
 class RunningDocument : public DocumentFixture {
  public:
   // The threads stop while the line and the records still exist.
@@ -45,17 +47,6 @@ class RunningDocument : public DocumentFixture {
     const PardeloStravon::InstrPars pars = PardeloStravon::InstrByCode(code).Pars();
     sim_.SetReadingsFrame(address, Frame(PardeloStravon::ReadablePars(pars), address));
     sim_.SetSettingsFrame(address, Frame(PardeloStravon::SettablePars(pars), address + 100));
-  }
-
-  // A node read and recorded every second.
-  static PardeloStravon::Node FastNode(const std::wstring& code) {
-    PardeloStravon::Node node(code);
-    PardeloStravon::NodeOpt opt = node.Opt();
-    opt.xs_ = 1;
-    opt.gs_ = 1;
-    opt.lostLinkDelay_ = 2;
-    node.SetOpt(opt);
-    return node;
   }
 
   void AddInstrument(int address, const std::wstring& code) {

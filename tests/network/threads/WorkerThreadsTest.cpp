@@ -34,6 +34,8 @@
 #include "network/threads/WorkerThreads.h"
 #include "platform/ProcessStarter.h"
 #include "tests/support/DocDouble.h"
+#include "tests/support/FastRun.h"
+#include "tests/support/Gate.h"
 #include "tests/support/LineFixture.h"
 #include "tests/support/TestCatalogue.h"
 #include "tests/support/LogCapture.h"
@@ -42,6 +44,11 @@
 
 using namespace PardeloStravon;
 using namespace std::chrono_literals;
+using TestSupport::FastNode;
+using TestSupport::Gate;
+
+// The tick every 200 ms.
+ThreadTimings FastThreadTimings() { return TestSupport::FastThreadTimings(200ms); }
 using Simulator::Fault;
 using Simulator::InstrumentSimulator;
 
@@ -57,46 +64,6 @@ class ThreadDoc : public TestSupport::DocDouble, public WorkerHost {
   void PostToGui(const GuiTask& task) override {
     if (!ThisThreadRetired()) DocDouble::PostToGui(task);
   }
-};
-
-ThreadTimings FastThreadTimings() {
-  ThreadTimings t;
-  t.executorPause = 100ms;
-  t.watchPause = 100ms;
-  t.tickPause = 200ms;
-  t.resuscitatePause = 300ms;
-  t.heartbeatLimit = 5;
-  t.restartLimit = 5;
-  t.stopLimit = 3;
-  t.closeWaitLimit = 5;
-  t.closeWaitPause = 50ms;
-  return t;
-}
-
-// A gate a stuck exchange waits at, at most `limit`.
-class Gate {
- public:
-  void Wait(std::chrono::seconds limit) {
-    std::unique_lock<std::mutex> lock(m_);
-    reached_ = true;
-    cv_.notify_all();
-    cv_.wait_for(lock, limit, [this] { return open_; });
-  }
-  void Open() {
-    std::lock_guard<std::mutex> lock(m_);
-    open_ = true;
-    cv_.notify_all();
-  }
-  bool Reached() {
-    std::lock_guard<std::mutex> lock(m_);
-    return reached_;
-  }
-
- private:
-  std::mutex m_;
-  std::condition_variable cv_;
-  bool reached_ = false;
-  bool open_ = false;
 };
 
 struct Signal {
@@ -149,17 +116,6 @@ class NetworkRun : public testing::Test {
     const InstrPars pars = InstrByCode(code).Pars();
     sim_.SetReadingsFrame(address, Frame(ReadablePars(pars), address));
     sim_.SetSettingsFrame(address, Frame(SettablePars(pars), address + 100));
-  }
-
-  // A node read every second, losing its link after 2 s of failures.
-  static Node FastNode(const std::wstring& code) {
-    Node node(code);
-    NodeOpt opt = node.Opt();
-    opt.xs_ = 1;
-    opt.gs_ = 1;
-    opt.lostLinkDelay_ = 2;
-    node.SetOpt(opt);
-    return node;
   }
 
   void AddInstrument(int address, const std::wstring& code) {

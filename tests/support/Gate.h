@@ -5,7 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 
-namespace DocumentTest {
+namespace TestSupport {
 
 class Gate {
  public:
@@ -32,4 +32,4 @@ class Gate {
   bool open_ = false;
 };
 
-}  // namespace DocumentTest
+}  // namespace TestSupport
