@@ -28,7 +28,7 @@ constexpr std::size_t BlockSize = SerComm::MaxBlockSize;
 struct Instrument {
   VUC readings;
   VUC settings;
-  VUC written;  // blocks of the settings write under way
+  VUC written;  // the write buffer: blocks received since the start
   int completedWrites = 0;
 };
 
@@ -252,8 +252,9 @@ std::optional<Record> InstrumentSimulator::Impl::Respond(const Record& request) 
       return request;
     }
     case SerComm::cmdEndWrite:
+      // The blocks stay in the instrument's buffer: an end record repeated
+      // after its echo was lost commits the same settings again.
       instr.settings = instr.written;
-      instr.written.clear();
       ++instr.completedWrites;
       return request;
     case SerComm::cmdBroadcast:

@@ -219,6 +219,16 @@ TEST_F(MemoryTransactionsTest, SilentEndRecord_IsSentNineTimes) {
   EXPECT_EQ(sim_.RequestTexts(), std::vector<std::string>(9, ":0018058261"));
 }
 
+TEST_F(MemoryTransactionsTest, EndRecordRepeatedAfterItsLostEcho_KeepsTheWrittenSettings) {
+  sim_.SetSettingsFrame(5, VUC(20, 0));
+  ASSERT_TRUE(WriteBlocks(5, CountingFrame(20), 15, nullptr));
+  // The instrument commits, its echo is lost, the end record goes again.
+  sim_.ArmFault(Fault::silence, 1);
+  EXPECT_TRUE(WriteBlocks(5, VUC(), 15, nullptr));
+  EXPECT_EQ(sim_.Requests(5, cmdEndWrite), 3);
+  EXPECT_EQ(sim_.SettingsFrame(5), CountingFrame(20));
+}
+
 TEST_F(MemoryTransactionsTest, PressureBroadcast_IsAskedOnceAndSucceedsWhateverTheAnswer) {
   sim_.SetReadingsFrame(1, VUC());
   EXPECT_TRUE(RequestBroadcast(1, nullptr));
