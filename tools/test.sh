@@ -21,21 +21,6 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
     -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning|Lifetime|EndToEnd|DocPath|NetworkWaits|ConcurrentPosting|Cases/HandOver)'
 
-# The network and the foundation once more under the address and
-# undefined-behaviour sanitizers, in a build of their own without
-# optimisation (it builds much faster): a leak, a memory fault or a signed
-# overflow fails the test that caused it.
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTOR_ASAN=ON
-cmake --build build-asan -j"$jobs" --target foundation_tests catalogue_tests network_tests
-# In this build g++ 12 calls the wrong function through the test's array of
-# pointers to virtual members (the data and the pointers are right), so that
-# one test runs only in the main build.
-for dir in foundation network; do
-  ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="print_stacktrace=1" \
-    ctest --test-dir "build-asan/tests/$dir" --output-on-failure -j"$jobs" \
-    -E '^CatalogueTables\.Params_EachFlagElementSetsItsOwnFlag$'
-done
-
 # Reliability. The saves killed midway (200 kills) ran above as the test
 # SaveKill. Every fuzz target for 20 s on its corpus (the two document
 # formats for 30 s), in a clang build of its own with the address and
@@ -44,6 +29,14 @@ done
 # broken link state or lost settings.
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j"$jobs" --target fuzz
+# The foundation and the network tests in the same build, so under the
+# address and undefined-behaviour sanitizers too: a leak, a memory fault or a
+# signed overflow fails the test that caused it.
+cmake --build build-fuzz -j"$jobs" --target foundation_tests catalogue_tests network_tests
+for dir in foundation network; do
+  ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="print_stacktrace=1" \
+    ctest --test-dir "build-fuzz/tests/$dir" --output-on-failure -j"$jobs"
+done
 others=()
 for f in build-fuzz/fuzz/*.target; do
   name=$(basename "$f" .target)

@@ -79,7 +79,7 @@ TEST(Assertions, FailingThrow_WritesTheRecordAndThrowsAPlainException) {
   }
   const std::wregex record(
       L"\\n1178040000 17:20:00 05/01/07 - Assertion failed: the check must hold"
-      L" - in function void \\{anonymous\\}::Check\\(bool\\)"
+      L" - in function void (\\{anonymous\\}|\\(anonymous namespace\\))::Check\\(bool\\)"
       L" - file .*LogAndAssertTest\\.cpp - line [0-9]+\\n");
   EXPECT_TRUE(std::regex_match(log.Text(), record)) << ToNarrow(log.Text());
 }
