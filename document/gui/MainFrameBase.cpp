@@ -1,5 +1,6 @@
 #include "document/gui/MainFrameBase.h"
 
+#include <wx/app.h>
 #include <wx/aui/auibook.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
@@ -154,9 +155,21 @@ void MainFrameBase::RefreshAllText() {
   if (wxMenuBar* bar = GetMenuBar()) bar->Refresh();
 }
 
+void MainFrameBase::BecomeMainWindow() {
+  mainWindow_ = true;
+  if (wxTheApp) wxTheApp->SetTopWindow(this);
+}
+
 void MainFrameBase::SetAllText() {
   if (TheAppIMFC* templates = TheTemplates()) templates->SetTemplateStrings();
   SetTitle(DictText(CTW_MAIN_FRAME_TITLE));
+  // While the frame is being created it is not yet the main window: the
+  // menu is translated the first time a document closes.
+  if (!mainWindow_) return;
+  TranslateMenu();
+}
+
+void MainFrameBase::TranslateMenu() {
   wxMenuBar* pMenu = GetMenuBar();
   ASSERT_THROW(pMenu, L"!pMenu");
   ASSERT_THROW(pMenu->GetMenuCount() == 3, L"!pMenu->GetMenuItemCount()==nPopup");
