@@ -2,6 +2,7 @@
 
 #include <wx/dialog.h>
 #include <wx/fileconf.h>
+#include <wx/modalhook.h>
 #include <wx/filehistory.h>
 #include <wx/snglinst.h>
 #include <wx/utils.h>
@@ -28,10 +29,23 @@
 #include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/core/TimeStamp.h"
+#include "platform/gui/NativeDialog.h"
 
 namespace PardeloStravon {
 
 TheApp* theApp = nullptr;
+
+// The modal dialogs open now, native ones included, innermost last.
+struct TheApp::OpenDialogs : wxModalDialogHook {
+  std::vector<wxDialog*> open;
+  OpenDialogs() { Register(); }
+  ~OpenDialogs() override { Unregister(); }
+  int Enter(wxDialog* dialog) override {
+    open.push_back(dialog);
+    return wxID_NONE;
+  }
+  void Exit(wxDialog* dialog) override { std::erase(open, dialog); }
+};
 
 namespace {
 
@@ -54,7 +68,7 @@ void RecordAssertion(const wxString& file, int line, const wxString& func, const
 
 }  // namespace
 
-TheApp::TheApp() {
+TheApp::TheApp() : openDialogs_(new OpenDialogs) {
   theApp = this;
   SetAppName(ApplicationBaseName);
   SetVendorName(RegistryKey);
@@ -68,8 +82,12 @@ TheApp::~TheApp() {
 void TheApp::OverrideProgramFolder(const std::wstring& folder) { ProgramFolderOverride() = folder; }
 
 bool TheApp::OnInit() {
-  wxSetAssertHandler(RecordAssertion);
   SetApplicationArguments(ProgramArguments(argc, argv));
+  return StartUp();
+}
+
+bool TheApp::StartUp() {
+  wxSetAssertHandler(RecordAssertion);
   try {
     if (InitInstance()) {
       running_ = true;
@@ -152,6 +170,8 @@ bool TheApp::InitInstance() {
   main_->SetOnClosing([this] {
     shell_.SetMainWindow(false);
     main_ = nullptr;
+    // The program ends with its main window, whatever else is still open.
+    ExitMainLoop();
   });
   AddApplicationCommands(manager_);
   main_->BecomeMainWindow();
@@ -198,6 +218,8 @@ int TheApp::ExitInstance() {
   InstallShellServices(nullptr);
   SetBeforeMessageBox(nullptr);
   if (splash_) delete splash_;
+  // Closed frames still hold the manager until they are deleted.
+  DeletePendingObjects();
   delete manager_;
   manager_ = nullptr;
   profile_.reset();
@@ -236,14 +258,16 @@ void TheApp::OnSignal(int) {
 }
 
 void TheApp::EndUnattended() {
-  // A modal dialog of ours ends first; the close comes back after it.
-  for (wxWindow* window : wxTopLevelWindows) {
-    auto* dialog = dynamic_cast<wxDialog*>(window);
-    if (dialog && dialog->IsModal()) {
+  // An open modal dialog is cancelled first, the innermost first; the
+  // close comes back once its loop has ended.
+  if (!openDialogs_->open.empty()) {
+    wxDialog* dialog = openDialogs_->open.back();
+    if (dialog->IsModal())
       dialog->EndModal(wxID_CANCEL);
-      CallAfter([this] { EndUnattended(); });
-      return;
-    }
+    else
+      Platform::EndNativeDialog(*dialog, false);
+    CallAfter([this] { EndUnattended(); });
+    return;
   }
   if (main_)
     main_->Close(true);

@@ -38,6 +38,10 @@ class TheApp : public wxApp {
   bool OnExceptionInMainLoop() override;
   void OnUnhandledException() override;
 
+  // InitInstance under the start-up's own exception handler: a failure is
+  // recorded, shown, and ends in ExitInstance.
+  bool StartUp();
+  bool Running() const { return running_; }
   bool InitInstance();
   int ExitInstance();
   // Whether another instance of the program holds the lock; the first
@@ -74,6 +78,8 @@ class TheApp : public wxApp {
   WindowViewServices views_;
   CommandDialogRunners dialogs_;
   bool running_ = false;
+  struct OpenDialogs;
+  std::unique_ptr<OpenDialogs> openDialogs_;
 };
 
 // The application object while it exists.

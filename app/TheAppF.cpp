@@ -5,7 +5,8 @@
 namespace PardeloStravon {
 
 TheAppIGph::TheAppIGph() {
-  m_GDIpInitializer.Initialize();
+  // A start that failed holds nothing, so that a later start can try again.
+  if (!m_GDIpInitializer.Initialize()) m_GDIpInitializer.Deinitialize();
   ASSERT_THROW(m_GDIpInitializer.IsInitialized(), L"!m_GDIpInitializer.IsInitialized()");
 }
 

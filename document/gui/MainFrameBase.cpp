@@ -144,6 +144,18 @@ bool MainFrameBase::TryBefore(wxEvent& event) {
   return wxDocParentFrameAny::TryBefore(event);
 }
 
+bool MainFrameBase::ProcessEvent(wxEvent& event) {
+  try {
+    return wxDocParentFrameAny::ProcessEvent(event);
+  } catch (...) {
+    // The tabbed parent skips an event at the address of the last one it
+    // saw until that one is done: after a throw, the next event in the same
+    // place on the stack would be lost.
+    m_pLastEvt = nullptr;
+    throw;
+  }
+}
+
 void MainFrameBase::OnCharHook(wxKeyEvent& event) {
   const int id = FindAccelerator(event.GetKeyCode(), event.ControlDown(), event.AltDown(), event.ShiftDown());
   // A disabled key runs nothing and stays with the focused control.

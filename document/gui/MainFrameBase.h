@@ -45,6 +45,7 @@ class MainFrameBase : public wxDocParentFrameAny<wxAuiMDIParentFrame> {
 
  protected:
   bool TryBefore(wxEvent& event) override;
+  bool ProcessEvent(wxEvent& event) override;
   // The templates' strings and the title, then, once this is the main
   // window, the menu of no document.
   virtual void SetAllText();
