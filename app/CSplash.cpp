@@ -27,7 +27,8 @@ bool CSplashWnd::Create(int bitmap, unsigned minimumMs, unsigned flags) {
   if (!wxFrame::Create(nullptr, wxID_ANY, wxString(), wxDefaultPosition, m_dib.GetSize(),
                        wxBORDER_NONE | wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP | wxWANTS_CHARS))
     return false;
-  SetClientSize(m_dib.GetSize());
+  SetMinClientSize(m_dib.GetSize());
+  SetSize(m_dib.GetSize());
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   Bind(wxEVT_PAINT, &CSplashWnd::OnPaint, this);
   Bind(wxEVT_TIMER, &CSplashWnd::OnTimer, this);

@@ -26,9 +26,11 @@ class MainFrame : public MainFrameBase {
   // Told once when the frame is about to go.
   void SetOnClosing(std::function<void()> onClosing) { onClosing_ = std::move(onClosing); }
 
+  // The toolkit's hook for the prompt of a menu item or toolbar button.
+  void DoGiveHelp(const wxString& text, bool show) override;
+
  protected:
   void SetAllText() override;
-  void DoGiveHelp(const wxString& text, bool show) override;
   wxStatusBar* OnCreateStatusBar(int number, long style, wxWindowID id, const wxString& name) override;
 
  private:
