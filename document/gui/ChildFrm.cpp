@@ -57,7 +57,15 @@ void ChildFrm::SetViewWindow(wxWindow* window) {
 
 void ChildFrm::SetStatusPanes(std::wstring text) {
   panes_[0]->SetLabel(text);
-  QziDocIStd& std = GetDoc(this)->Std();
+  // While the document closes, the last readings still reach the views:
+  // there is no reception or login left to show.
+  QziDoc* doc = GetDoc(this);
+  if (!doc->GetF().get()) {
+    panes_[1]->SetLabel(L"");
+    panes_[2]->SetLabel(L"");
+    return;
+  }
+  QziDocIStd& std = doc->Std();
   panes_[1]->SetLabel(std.NetOpt().RxEnabled() ? L"RX" : L"");
   panes_[2]->SetLabel(std.IsSupLogged() ? L"LOG2" : std.IsUserLogged() ? L"LOG" : L"");
   for (wxStaticText* pane : panes_) pane->Update();

@@ -209,6 +209,21 @@ TEST_F(FramesTest, RefreshMenuTranslatesOnlyTheCountsItKnows) {
   SetCurrentLanguage(0);
 }
 
+TEST_F(FramesTest, TheChildsPanesOfADocumentWhoseContentIsGoneShowTheTextAlone) {
+  QziDoc* doc = NewDocument();
+  ASSERT_NE(doc, nullptr);
+  ChildFrm* frame = main_->ActiveChildFrm();
+  doc->Std().SetUserLogged(true);
+  frame->SetStatusPanes(L"before");
+  EXPECT_EQ(frame->StatusPane(2), L"LOG");
+  // As during the close, when the last tasks still run.
+  doc->GetF().reset();
+  EXPECT_NO_THROW(frame->SetStatusPanes(L"closing"));
+  EXPECT_EQ(frame->StatusPane(0), L"closing");
+  EXPECT_EQ(frame->StatusPane(1), L"");
+  EXPECT_EQ(frame->StatusPane(2), L"");
+}
+
 TEST_F(FramesTest, TheAboutBoxInEachLanguage_VersionAndOwnerStayAsTheyAre) {
   const size_t languages = DictLanguages().size();
   for (size_t language = 0; language < languages; ++language) {
