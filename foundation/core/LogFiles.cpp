@@ -35,6 +35,9 @@ struct Redirection {
     if (stream) return true;
     const std::string path = NativePath(JoinPath(folder, name));
     file.pubimbue(Utf8Locale());
+    // Unbuffered: a record is on disk once written, also when the process
+    // is killed a moment later.
+    file.pubsetbuf(nullptr, 0);
     if (!file.open(path, std::ios::out | std::ios::app)) {
       TellStandardError("Cannot open the log file " + path + "; its records stay on the standard stream.\n");
       return false;

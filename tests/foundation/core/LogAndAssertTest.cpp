@@ -180,3 +180,18 @@ TEST(LogChannels, AFileThatCannotBeOpened_KeepsItsChannelOnItsFormerStream_AndIs
     }
   }
 }
+
+TEST(LogChannels, ARecordIsInItsFileOnceWritten) {
+  TestSupport::TempDir dir;
+  LogFiles files(dir.Wide());
+  const struct {
+    LogChannel* channel;
+    const char* file;
+  } cases[] = {{&ErrorLog, "QZ_Error_Log_W.txt"}, {&ActivityLog, "QZ_Activity_Log_W.txt"},
+               {&SerCommLog, "QZ_Ser_Comm_Log_W.txt"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    *c.channel << L"\nrecord caf\u00E9";
+    EXPECT_EQ(TestSupport::ReadFileBytes(dir.File(c.file)), "\nrecord caf\xC3\xA9");
+  }
+}
