@@ -359,6 +359,26 @@ TEST_F(StartupTest, ATaskPostedFromAWorkerThreadRunsWhileADialogIsOpen) {
   main->Target().RemoveCommand(Platform::ID_RUN_GUI_TASKS);
 }
 
+TEST_F(StartupTest, AToolkitAssertionIsRecordedAndTheProgramGoesOn_TheApplicationPartsFailOutsideTheirLife) {
+  try {
+    theApp->GetF()->IMFC();
+    ADD_FAILURE() << "no failure before start-up";
+  } catch (const std::exception& e) {
+    EXPECT_NE(std::string(e.what()).find("Derefering null pointer!"), std::string::npos) << e.what();
+  }
+  ASSERT_TRUE(theApp->StartUp());
+  EXPECT_NE(theApp->GetF()->IMFC().get(), nullptr);
+  EXPECT_EQ(theApp->GetF()->IMFC().get(), TheTemplates());
+  {
+    TestSupport::LogCapture errors(ErrorLog);
+    wxFAIL_MSG("a toolkit check that failed");
+    EXPECT_NE(errors.Text().find(L"a toolkit check that failed"), std::wstring::npos);
+  }
+  EXPECT_TRUE(boxes_.empty());
+  Shutdown();
+  EXPECT_THROW(theApp->GetF()->IMFC(), std::exception);
+}
+
 TEST_F(StartupTest, BeforeTheMainFrameExistsNothingIsQueued) {
   AppShell shell;
   PumpEvents();
