@@ -379,6 +379,23 @@ TEST_F(StartupTest, AToolkitAssertionIsRecordedAndTheProgramGoesOn_TheApplicatio
   EXPECT_THROW(theApp->GetF()->IMFC(), std::exception);
 }
 
+TEST_F(StartupTest, AFileDroppedOnTheMainFrameOpensAsFileOpenOpensIt) {
+  const std::wstring path = WriteDocFile("dropped.qzid", false);
+  ASSERT_TRUE(theApp->StartUp());
+  QziDoc* fresh = OpenDoc();
+  fresh->Std().SetModified(false);
+  ASSERT_TRUE(fresh->FileClose());
+  // The event owns the array.
+  auto* files = new wxString[1]{path};
+  wxDropFilesEvent drop(wxEVT_DROP_FILES, 1, files);
+  drop.SetEventObject(theApp->Main());
+  theApp->Main()->HandleWindowEvent(drop);
+  PumpEvents();
+  ASSERT_NE(OpenDoc(), nullptr);
+  EXPECT_EQ(OpenDoc()->GetFilename().ToStdWstring(), path);
+  EXPECT_EQ(OpenDoc()->GetDocumentTemplate(), TheTemplates()->TplOpt());
+}
+
 TEST_F(StartupTest, BeforeTheMainFrameExistsNothingIsQueued) {
   AppShell shell;
   PumpEvents();
