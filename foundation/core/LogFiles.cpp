@@ -25,8 +25,35 @@ void TellStandardError(const std::string& line) {
   }
 }
 
+// Passes every insertion to the file and writes it out at once: a record
+// is on disk once written, also when the process is killed a moment later,
+// at one write per insertion.
+class RecordFlushBuf : public std::wstreambuf {
+ public:
+  explicit RecordFlushBuf(std::wfilebuf& file) : file_(file) {}
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return sync() == 0 ? traits_type::not_eof(c) : c;
+    if (traits_type::eq_int_type(file_.sputc(traits_type::to_char_type(c)), traits_type::eof()))
+      return traits_type::eof();
+    file_.pubsync();
+    return c;
+  }
+  std::streamsize xsputn(const wchar_t* s, std::streamsize n) override {
+    const std::streamsize written = file_.sputn(s, n);
+    file_.pubsync();
+    return written;
+  }
+  int sync() override { return file_.pubsync(); }
+
+ private:
+  std::wfilebuf& file_;
+};
+
 struct Redirection {
   std::wfilebuf file;
+  RecordFlushBuf flushing{file};
   std::wostream* stream = nullptr;
   std::wstreambuf* former = nullptr;
 
@@ -35,9 +62,6 @@ struct Redirection {
     if (stream) return true;
     const std::string path = NativePath(JoinPath(folder, name));
     file.pubimbue(Utf8Locale());
-    // Unbuffered: a record is on disk once written, also when the process
-    // is killed a moment later.
-    file.pubsetbuf(nullptr, 0);
     if (!file.open(path, std::ios::out | std::ios::app)) {
       TellStandardError("Cannot open the log file " + path + "; its records stay on the standard stream.\n");
       return false;
@@ -45,7 +69,7 @@ struct Redirection {
     channel.flush();
     file.pubsync();
     stream = &channel;
-    former = channel.rdbuf(&file);
+    former = channel.rdbuf(&flushing);
     return true;
   }
 
