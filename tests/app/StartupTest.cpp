@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <wx/filehistory.h>
 #include <wx/frame.h>
 #include <wx/msgdlg.h>
 #include <wx/timer.h>
@@ -29,6 +30,7 @@
 #include "document/ShellServices.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/QziDoc.h"
+#include "document/gui/QziDocManager.h"
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/core/Clock.h"
@@ -394,6 +396,22 @@ TEST_F(StartupTest, AFileDroppedOnTheMainFrameOpensAsFileOpenOpensIt) {
   ASSERT_NE(OpenDoc(), nullptr);
   EXPECT_EQ(OpenDoc()->GetFilename().ToStdWstring(), path);
   EXPECT_EQ(OpenDoc()->GetDocumentTemplate(), TheTemplates()->TplOpt());
+}
+
+TEST_F(StartupTest, TheRecentFilesAreKeptInTheProfileAcrossRuns_AndGraphicsEndWithTheRun) {
+  const std::wstring path = WriteDocFile("recent.qzid", false);
+  SetApplicationArguments({L"-nologo", path});
+  ASSERT_TRUE(theApp->StartUp());
+  EXPECT_EQ(GdipInitializer::InitializeCount(), 1);
+  Shutdown();
+  EXPECT_EQ(GdipInitializer::InitializeCount(), 0);
+  SetApplicationArguments({L"-nologo"});
+  ASSERT_TRUE(theApp->StartUp());
+  wxFileHistory* history = theApp->DocManager()->GetFileHistory();
+  ASSERT_NE(history, nullptr);
+  ASSERT_GE(history->GetCount(), 1u);
+  EXPECT_EQ(history->GetHistoryFile(0).ToStdWstring(), path);
+  EXPECT_EQ(history->GetMaxFiles(), 16u);
 }
 
 TEST_F(StartupTest, BeforeTheMainFrameExistsNothingIsQueued) {
