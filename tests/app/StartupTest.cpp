@@ -159,6 +159,7 @@ TEST_F(StartupTest, ABrokenTableShowsItsTextCaptionedVantor4_CreatesNoTemplate_A
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_NE(boxes_[0].text.find(L"Closing the application"), std::wstring::npos) << ToUtf8(boxes_[0].text);
   EXPECT_EQ(boxes_[0].caption, L"Vantor4");
+  EXPECT_EQ(boxes_[0].style & wxICON_MASK, wxICON_WARNING);
   EXPECT_EQ(TheTemplates(), nullptr);
   EXPECT_EQ(theApp->Main(), nullptr);
   EXPECT_THROW(theApp->GetF()->IMFC(), std::exception);
