@@ -139,11 +139,12 @@ class StartupTest : public testing::Test {
 
   std::string StopRecord() const { return ToUtf8(StopLineText); }
 
-  std::wstring WriteDocFile(const std::string& name, bool rx) {
+  std::wstring WriteDocFile(const std::string& name, bool rx, const std::wstring& pass = L"") {
     const std::wstring path = FromUtf8(folder_.File(name).string());
     ImmScoped<QziDocF> content;
     CreateContent(content, nullptr);
     content->GetIStd()->NetOpt().SetRxEnabled(rx);
+    if (!pass.empty()) content->GetIStd()->SetPass(pass);
     EXPECT_TRUE(content->GetIHlp()->PortableSerialize(path, true));
     return path;
   }
@@ -265,13 +266,21 @@ TEST_F(StartupTest, WithADocumentOpenTheMainFramesCloseIsRefused_AfterFileCloseE
 }
 
 TEST_F(StartupTest, SigtermClosesTheDocumentWithoutQuestions_ThenTheStopLineIsTheLastRecord) {
-  const std::wstring path = WriteDocFile("running.qzid", true);
+  // Reception on and a user password: a close by the user would ask for it.
+  const std::wstring path = WriteDocFile("running.qzid", true, L"secret");
   SetApplicationArguments({L"-nologo", path});
   ASSERT_TRUE(theApp->StartUp());
   ASSERT_NE(OpenDoc(), nullptr);
   OpenDoc()->Std().SetModified(true);
+  bool asked = false;
+  TestSupport::ModalDriver questions([&asked](wxDialog& d) {
+    asked = true;
+    if (d.IsModal()) d.EndModal(wxID_CANCEL);
+    else Platform::EndNativeDialog(d, false);
+  });
   wxTheApp->CallAfter([] { ::kill(::getpid(), SIGTERM); });
   RunLoop();
+  EXPECT_FALSE(asked);
   EXPECT_EQ(OpenDoc(), nullptr);
   theApp->ExitInstance();
   const auto records = Records(ActivityFile());
