@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; does nothing
-# when all of them are present.
+# when all of them are present. With --check it installs nothing and fails
+# when a package is missing.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
+  xdotool
   clang libclang-rt-14-dev
 )
 
@@ -20,6 +22,12 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+if [ "${1:-}" = "--check" ]; then
+  [ ${#missing[@]} -eq 0 ] && exit 0
+  echo "Missing: ${missing[*]}" >&2
+  exit 1
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"

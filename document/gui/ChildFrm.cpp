@@ -57,7 +57,15 @@ void ChildFrm::SetViewWindow(wxWindow* window) {
 
 void ChildFrm::SetStatusPanes(std::wstring text) {
   panes_[0]->SetLabel(text);
-  QziDocIStd& std = GetDoc(this)->Std();
+  // While the document closes, the last readings still reach the views:
+  // there is no reception or login left to show.
+  QziDoc* doc = GetDoc(this);
+  if (!doc->GetF().get()) {
+    panes_[1]->SetLabel(L"");
+    panes_[2]->SetLabel(L"");
+    return;
+  }
+  QziDocIStd& std = doc->Std();
   panes_[1]->SetLabel(std.NetOpt().RxEnabled() ? L"RX" : L"");
   panes_[2]->SetLabel(std.IsSupLogged() ? L"LOG2" : std.IsUserLogged() ? L"LOG" : L"");
   for (wxStaticText* pane : panes_) pane->Update();
@@ -70,8 +78,8 @@ std::wstring ChildFrm::StatusPane(int pane) const {
 void ChildFrm::RefreshMenu() {
   auto* main = dynamic_cast<MainFrameBase*>(GetMDIParentFrame());
   ASSERT_THROW(main, L"MainFrame* pMain should not be zero");
-  wxAuiMDIChildFrame* before = main->GetActiveChild();
-  if (before != this) Activate();
+  // Each child holds its own menu bar: no activation is needed, and the
+  // active child stays active.
   wxMenuBar* bar = GetMenuBar();
   ASSERT_THROW(bar, L"CMenu* pMenu should not be zero");
   if (bar->GetMenuCount() == 5) {
@@ -80,8 +88,8 @@ void ChildFrm::RefreshMenu() {
     wxMenu* edit = bar->GetMenu(1);
     if (edit && edit->GetMenuItemCount() == 22) SetMenuItemText(edit, 14, DictText(CTW_POP_Format_options));
   }
-  bar->Refresh();
-  if (before && before != this) before->Activate();
+  // Only the bar the main frame shows needs a redraw.
+  if (bar->IsAttached()) bar->Refresh();
 }
 
 bool ChildFrm::TryBefore(wxEvent& event) {

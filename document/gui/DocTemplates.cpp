@@ -5,6 +5,7 @@
 #include <cwctype>
 
 #include "document/DocFileKind.h"
+#include "document/gui/ApplicationName.h"
 #include "document/gui/ChildFrm.h"
 #include "document/gui/MenuResources.h"
 #include "document/gui/QziDoc.h"
@@ -118,6 +119,7 @@ TheAppIMFC::TheAppIMFC(wxDocManager* manager, const ViewClasses& views) : manage
   ASSERT_THROW(pTplGph_, L"!pTplGph_");
   ASSERT_THROW(pTplPrg_, L"!pTplPrg_");
   ASSERT_THROW(pTplOld_, L"!pTplOld_");
+  SetApplicationName();
   SetTemplateStrings();
   SetTheTemplates(this);
 }

@@ -1,5 +1,6 @@
 #include "document/gui/MainFrameBase.h"
 
+#include <wx/app.h>
 #include <wx/aui/auibook.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
@@ -143,6 +144,18 @@ bool MainFrameBase::TryBefore(wxEvent& event) {
   return wxDocParentFrameAny::TryBefore(event);
 }
 
+bool MainFrameBase::ProcessEvent(wxEvent& event) {
+  try {
+    return wxDocParentFrameAny::ProcessEvent(event);
+  } catch (...) {
+    // The tabbed parent skips an event at the address of the last one it
+    // saw until that one is done: after a throw, the next event in the same
+    // place on the stack would be lost.
+    m_pLastEvt = nullptr;
+    throw;
+  }
+}
+
 void MainFrameBase::OnCharHook(wxKeyEvent& event) {
   const int id = FindAccelerator(event.GetKeyCode(), event.ControlDown(), event.AltDown(), event.ShiftDown());
   // A disabled key runs nothing and stays with the focused control.
@@ -154,9 +167,21 @@ void MainFrameBase::RefreshAllText() {
   if (wxMenuBar* bar = GetMenuBar()) bar->Refresh();
 }
 
+void MainFrameBase::BecomeMainWindow() {
+  mainWindow_ = true;
+  if (wxTheApp) wxTheApp->SetTopWindow(this);
+}
+
 void MainFrameBase::SetAllText() {
   if (TheAppIMFC* templates = TheTemplates()) templates->SetTemplateStrings();
   SetTitle(DictText(CTW_MAIN_FRAME_TITLE));
+  // While the frame is being created it is not yet the main window: the
+  // menu is translated the first time a document closes.
+  if (!mainWindow_) return;
+  TranslateMenu();
+}
+
+void MainFrameBase::TranslateMenu() {
   wxMenuBar* pMenu = GetMenuBar();
   ASSERT_THROW(pMenu, L"!pMenu");
   ASSERT_THROW(pMenu->GetMenuCount() == 3, L"!pMenu->GetMenuItemCount()==nPopup");

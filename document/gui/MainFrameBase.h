@@ -32,6 +32,10 @@ class MainFrameBase : public wxDocParentFrameAny<wxAuiMDIParentFrame> {
 
   // Re-applies the main frame's texts and redraws its menu bar.
   virtual void RefreshAllText();
+  // Made the application's main window: from now on SetAllText also
+  // translates the menu of no document.
+  void BecomeMainWindow();
+  bool IsMainWindow() const { return mainWindow_; }
   // Every window of the client area in a group of its own, one above the
   // other; Cascade gathers them into one group of tabs again.
   void TileChildren();
@@ -41,12 +45,19 @@ class MainFrameBase : public wxDocParentFrameAny<wxAuiMDIParentFrame> {
 
  protected:
   bool TryBefore(wxEvent& event) override;
+  bool ProcessEvent(wxEvent& event) override;
+  // The templates' strings and the title, then, once this is the main
+  // window, the menu of no document.
   virtual void SetAllText();
+  // The three popups of the menu of no document and their items; asserts
+  // that the menu is that one.
+  void TranslateMenu();
 
  private:
   void OnCharHook(wxKeyEvent& event);
   void OnMenuOpen(wxMenuEvent& event);
   CommandTarget target_;
+  bool mainWindow_ = false;
 };
 
 // The main frame, while one exists.

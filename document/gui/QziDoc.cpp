@@ -145,6 +145,7 @@ bool QziDoc::OnSaveDocument(const wxString& file) {
 }
 
 bool QziDoc::SaveModified() {
+  if (unattended_) return true;
   if (pF_.get()) Modify(Std().IsModified());
   return wxDocument::OnSaveModified();
 }
@@ -191,7 +192,7 @@ bool QziDoc::OnCloseDocument() {
     closingViews_ = true;
     return wxDocument::OnCloseDocument();
   }
-  if (Std().NetOpt().RxEnabled() && !CheckUserAccess(Std())) return false;
+  if (!unattended_ && Std().NetOpt().RxEnabled() && !CheckUserAccess(Std())) return false;
   WaitCursor wait;
   Activity(L"Closing document named: " + GetFilename().ToStdWstring());
   pF_.reset();
@@ -211,6 +212,14 @@ bool QziDoc::FileClose() {
   // The document is gone now; with no window left the main frame shows
   // the menu of no document.
   if (closed) Shell().RefreshAllText();
+  return closed;
+}
+
+bool QziDoc::CloseUnattended() {
+  unattended_ = true;
+  const bool closed = FileClose();
+  // Still here only when the close failed.
+  if (!closed) unattended_ = false;
   return closed;
 }
 

@@ -41,6 +41,10 @@ class QziDoc : public wxDocument {
   // File Close: SaveModified, then OnCloseDocument; the frames close with
   // the document. Whether it closed (the document is gone then).
   bool FileClose();
+  // The close when the program must end without the user (the session
+  // ends, a signal): no save question and no access check; the activity
+  // record is written and the threads are joined as in every close.
+  bool CloseUnattended();
   // Save As while the document has no path or its file is read-only or
   // gone, otherwise a save on its path.
   bool FileSave();
@@ -78,6 +82,7 @@ class QziDoc : public wxDocument {
   ImmScoped<QziDocF> pF_;
   CommandTarget target_;
   bool closingViews_ = false;
+  bool unattended_ = false;
   bool withoutPath_ = false;
   bool lastReadWithoutInstruments_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include <mutex>
 
+#include "document/gui/ApplicationName.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/MainFrameBase.h"
 #include "platform/gui/CommandIds.h"
@@ -36,6 +37,7 @@ void WindowShell::PostRunGuiTasks() {
 }
 
 void WindowShell::ApplyAppStrings() {
+  SetApplicationName();
   if (TheAppIMFC* templates = TheTemplates()) templates->SetTemplateStrings();
 }
 

@@ -37,11 +37,18 @@ std::wstring FileNameOf(const std::wstring& path) {
 
 std::string NativePath(const std::wstring& path) { return ToUtf8(path); }
 
+std::wstring ProgramPath() {
+  // Room for 10000 characters, as the start line has always allowed.
+  std::string buf(10000, '\0');
+  const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
+  if (n <= 0 || static_cast<size_t>(n) >= buf.size()) return L"";
+  return FromUtf8(buf.substr(0, static_cast<size_t>(n)));
+}
+
 std::wstring ProgramFolder() {
-  char buf[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return L".";
-  return FolderOf(FromUtf8(std::string(buf, static_cast<size_t>(n))));
+  const std::wstring path = ProgramPath();
+  if (path.empty()) return L".";
+  return FolderOf(path);
 }
 
 }  // namespace PardeloStravon

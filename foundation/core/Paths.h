@@ -25,6 +25,9 @@ std::wstring FileNameOf(const std::wstring& path);
 // The path as the operating system takes it.
 std::string NativePath(const std::wstring& path);
 
+// The running program's full path; empty when it cannot be read.
+std::wstring ProgramPath();
+
 // The folder that holds the running program.
 std::wstring ProgramFolder();
 

@@ -20,10 +20,11 @@ namespace PardeloStravon {
 wxWindow* PlaceholderView::CreateViewWindow(ChildFrm& frame) {
   auto* panel = new wxPanel(&frame);
   panel->SetBackgroundColour(*wxWHITE);
-  panel->Bind(wxEVT_PAINT, [this, panel](wxPaintEvent&) {
+  // The panel may still paint after the view went with its document.
+  panel->Bind(wxEVT_PAINT, [name = KindName(), panel](wxPaintEvent&) {
     wxPaintDC dc(panel);
     dc.SetFont(wxFontInfo(14).Bold());
-    dc.DrawText(KindName(), 20, 20);
+    dc.DrawText(name, 20, 20);
   });
   window_ = panel;
   return panel;

@@ -257,7 +257,10 @@ TEST_F(DocLifeTest, TheChildFramesPanesShowReceptionAndTheLogins) {
       {false, false, false, L"", L""},
       {true, false, false, L"RX", L""},
       {false, true, false, L"", L"LOG"},
+      {true, true, false, L"RX", L"LOG"},
       {false, false, true, L"", L"LOG2"},
+      {true, false, true, L"RX", L"LOG2"},
+      {false, true, true, L"", L"LOG2"},
       {true, true, true, L"RX", L"LOG2"},
   };
   QziDoc* doc = NewDocument();

@@ -37,6 +37,7 @@ void FrameworkFixture::SetUp() {
                                          wxCLASSINFO(SerialPlaceholder), wxCLASSINFO(GraphPlaceholder),
                                          wxCLASSINFO(ProgramPlaceholder)});
   main_ = new MainFrame(manager_);
+  main_->BecomeMainWindow();
   main_->Show();
   AddApplicationCommands(manager_);
   PumpEvents();

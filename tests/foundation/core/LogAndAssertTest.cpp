@@ -11,6 +11,7 @@
 #include "foundation/core/TextConv.h"
 #include "foundation/core/TimeStamp.h"
 #include "tests/support/LogCapture.h"
+#include "tests/support/StderrCapture.h"
 #include "tests/support/TempDir.h"
 
 using namespace PardeloStravon;
@@ -126,4 +127,71 @@ TEST(LogChannels, FilesAreUtf8_AndAnUnwritableCharacterDoesNotSilenceTheLog) {
   EXPECT_EQ(act, "caf\xC3\xA9 \xE2\x82\xAC\xEF\xBF\xBD next\n");
   EXPECT_EQ(TestSupport::ReadFileBytes(dir.File("QZ_Error_Log_W.txt")), "err\n");
   EXPECT_EQ(TestSupport::ReadFileBytes(dir.File("QZ_Ser_Comm_Log_W.txt")), "ser\n");
+}
+
+TEST(LogChannels, SerialChannelMovesOnlyInItsOwnStep) {
+  TestSupport::TempDir dir;
+  LogCapture ser(SerCommLog);
+  {
+    LogFiles files;
+    files.RedirectErrorAndActivity(dir.Wide());
+    SerCommLog << L"before" << std::endl;
+    files.RedirectSerComm(dir.Wide());
+    SerCommLog << L"after" << std::endl;
+  }
+  EXPECT_EQ(ser.Text(), L"before\n");
+  EXPECT_EQ(TestSupport::ReadFileBytes(dir.File("QZ_Ser_Comm_Log_W.txt")), "after\n");
+  // Given back: later records reach the former stream again.
+  SerCommLog << L"later" << std::endl;
+  EXPECT_EQ(ser.Text(), L"before\nlater\n");
+}
+
+TEST(LogChannels, AFileThatCannotBeOpened_KeepsItsChannelOnItsFormerStream_AndIsNamedOnce) {
+  struct Case {
+    const char* blocked;
+    int channel;  // 0 error, 1 activity, 2 serial
+  };
+  const Case cases[] = {{"QZ_Error_Log_W.txt", 0}, {"QZ_Activity_Log_W.txt", 1}, {"QZ_Ser_Comm_Log_W.txt", 2}};
+  const char* names[] = {"QZ_Error_Log_W.txt", "QZ_Activity_Log_W.txt", "QZ_Ser_Comm_Log_W.txt"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.blocked);
+    TestSupport::TempDir dir;
+    // A folder in the file's place: opening fails even for root.
+    std::filesystem::create_directory(dir.File(c.blocked));
+    LogCapture err(ErrorLog), act(ActivityLog), ser(SerCommLog);
+    LogCapture* captures[] = {&err, &act, &ser};
+    LogChannel* channels[] = {&ErrorLog, &ActivityLog, &SerCommLog};
+    TestSupport::StderrCapture stderrText;
+    {
+      LogFiles files;
+      files.RedirectErrorAndActivity(dir.Wide());
+      files.RedirectSerComm(dir.Wide());
+      EXPECT_FALSE(files.AllOpen());
+      for (LogChannel* channel : channels) *channel << L"record" << std::endl;
+    }
+    EXPECT_EQ(stderrText.Count(c.blocked), 1) << stderrText.Text();
+    for (int i = 0; i < 3; ++i) {
+      if (i == c.channel) {
+        EXPECT_EQ(captures[i]->Text(), L"record\n");
+      } else {
+        EXPECT_EQ(captures[i]->Text(), L"");
+        EXPECT_EQ(TestSupport::ReadFileBytes(dir.File(names[i])), "record\n");
+      }
+    }
+  }
+}
+
+TEST(LogChannels, ARecordIsInItsFileOnceWritten) {
+  TestSupport::TempDir dir;
+  LogFiles files(dir.Wide());
+  const struct {
+    LogChannel* channel;
+    const char* file;
+  } cases[] = {{&ErrorLog, "QZ_Error_Log_W.txt"}, {&ActivityLog, "QZ_Activity_Log_W.txt"},
+               {&SerCommLog, "QZ_Ser_Comm_Log_W.txt"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    *c.channel << L"\nrecord caf\u00E9";
+    EXPECT_EQ(TestSupport::ReadFileBytes(dir.File(c.file)), "\nrecord caf\xC3\xA9");
+  }
 }

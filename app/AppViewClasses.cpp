@@ -1,0 +1,12 @@
+#include "app/AppViewClasses.h"
+
+#include "views/placeholder/PlaceholderViews.h"
+
+namespace PardeloStravon {
+
+TheAppIMFC::ViewClasses ApplicationViewClasses() {
+  return {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder), wxCLASSINFO(SerialPlaceholder),
+          wxCLASSINFO(GraphPlaceholder), wxCLASSINFO(ProgramPlaceholder)};
+}
+
+}  // namespace PardeloStravon

@@ -1,0 +1,4 @@
+// The monitor program.
+#include "app/TheApp.h"
+
+wxIMPLEMENT_APP(PardeloStravon::TheApp);
