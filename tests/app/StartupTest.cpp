@@ -43,6 +43,7 @@
 #include "platform/gui/NativeDialog.h"
 #include "platform/gui/ProgramIds.h"
 #include "platform/gui/ResourceIds.h"
+#include "tests/document/DocFileWriter.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/StderrCapture.h"
@@ -140,13 +141,7 @@ class StartupTest : public testing::Test {
   std::string StopRecord() const { return ToUtf8(StopLineText); }
 
   std::wstring WriteDocFile(const std::string& name, bool rx, const std::wstring& pass = L"") {
-    const std::wstring path = FromUtf8(folder_.File(name).string());
-    ImmScoped<QziDocF> content;
-    CreateContent(content, nullptr);
-    content->GetIStd()->NetOpt().SetRxEnabled(rx);
-    if (!pass.empty()) content->GetIStd()->SetPass(pass);
-    EXPECT_TRUE(content->GetIHlp()->PortableSerialize(path, true));
-    return path;
+    return TestSupport::WriteDocumentFile(folder_.File(name), rx, pass);
   }
 
   TestSupport::TempDir folder_;

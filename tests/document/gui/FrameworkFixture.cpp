@@ -10,6 +10,7 @@
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/core/TextConv.h"
 #include "network/nodes/InstrNetOpt.h"
+#include "tests/document/DocFileWriter.h"
 #include "tests/support/CatalogueFixture.h"
 #include "tests/support/GuiTest.h"
 #include "views/placeholder/PlaceholderViews.h"
@@ -70,13 +71,7 @@ int FrameworkFixture::ChildCount() const {
 }
 
 std::wstring FrameworkFixture::WriteDocFile(const std::string& name, bool rx, const std::wstring& pass) {
-  const std::wstring path = FromUtf8(dir_.File(name).string());
-  ImmScoped<QziDocF> content;
-  CreateContent(content, nullptr);
-  content->GetIStd()->NetOpt().SetRxEnabled(rx);
-  if (!pass.empty()) content->GetIStd()->SetPass(pass);
-  EXPECT_TRUE(content->GetIHlp()->PortableSerialize(path, true));
-  return path;
+  return WriteDocumentFile(dir_.File(name), rx, pass);
 }
 
 }  // namespace TestSupport
