@@ -227,14 +227,26 @@ Rendering InPreview(int zoom) {
   wxPreviewFrame* frame = OpenPreview(std::move(view), title);
   if (!frame) return {};
   frame->SetSize(1200, 1000);
-  PreviewOfFrame::Of(*frame)->SetZoom(zoom);
+  wxPrintPreviewBase* preview = PreviewOfFrame::Of(*frame);
+  preview->SetZoom(zoom);
   TestSupport::PumpEvents();
-  const auto shot = TestSupport::SaveWindowShot(*PreviewOfFrame::Of(*frame)->GetCanvas(),
-                                                "print-preview-scale-" + std::to_string(zoom));
+  TestSupport::SaveWindowShot(*frame, "print-preview-scale-" + std::to_string(zoom));
+  // The page as the preview paints it, read from a bitmap of the canvas's
+  // size rather than from the screen, where other windows may overlap.
+  wxPreviewCanvas* canvas = preview->GetCanvas();
+  const wxSize size = canvas->GetVirtualSize();
+  wxBitmap bitmap(std::max(size.x, 1), std::max(size.y, 1));
+  {
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxGREY_BRUSH);
+    dc.Clear();
+    preview->PaintPage(canvas, dc);
+  }
   frame->Destroy();
   TestSupport::PumpEvents();
-  wxImage im;
-  if (shot.empty() || !im.LoadFile(shot.string(), wxBITMAP_TYPE_PNG)) return {};
+  const wxImage im = bitmap.ConvertToImage();
+  im.SaveFile((TestSupport::ArtifactDir() / ("print-preview-page-" + std::to_string(zoom) + ".png")).string(),
+              wxBITMAP_TYPE_PNG);
   const wxRect paper = PaperIn(im);
   // Zoom 100 % is the paper at the screen's size; the paper's own width
   // (A4, 210 mm) checks that, and gives the scale.
