@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <string_view>
 
@@ -130,8 +131,13 @@ void Reserve(GphData& data, std::istream& in, unsigned frameSize, std::time_t fr
   const std::size_t byLines = static_cast<std::size_t>(available) / shortest + 1;
   const unsigned long long bySeconds = static_cast<unsigned long long>(to) - from + 1;
   const std::size_t n = bySeconds < byLines ? static_cast<std::size_t>(bySeconds) : byLines;
-  data.times_.reserve(n);
-  for (std::vector<double>& s : data.series_) s.reserve(n);
+  try {
+    data.times_.reserve(n);
+    for (std::vector<double>& s : data.series_) s.reserve(n);
+  } catch (const std::exception&) {
+    // Room the system will not give up front (a vast file, a vast window):
+    // the series grow as they are read instead.
+  }
 }
 
 // Once a reading has kept this many records it is a long one: the room left
