@@ -35,13 +35,13 @@ InstrParValues SelectValues(const InstrPars& pars, const InstrParValues& values,
 }
 
 // The bytes of one parameter laid out as its type's Decode takes them: its
-// byte-area bytes, then its bits from bit 0.
-void GatherPar(const RTTRange& type, const VUC& frame, unsigned byteOffset, unsigned bitArea,
-               unsigned firstBit, VUC& scratch) {
-  const unsigned byteSize = type.ByteSize();
-  const unsigned bitCount = type.BitCount();
-  scratch.assign(byteSize + BitAreaBytes(bitCount), 0);
-  std::copy(frame.begin() + byteOffset, frame.begin() + byteOffset + byteSize, scratch.begin());
+// byteSize bytes from byteOffset, then its bitCount bits from bit 0, taken
+// from the bit area at bitArea from bit firstBit on.
+void GatherPar(const VUC& frame, unsigned byteOffset, unsigned byteSize, unsigned bitArea,
+               unsigned firstBit, unsigned bitCount, VUC& scratch) {
+  scratch.resize(byteSize + BitAreaBytes(bitCount));
+  for (unsigned k = 0; k < byteSize; ++k) scratch[k] = frame[byteOffset + k];
+  for (unsigned k = byteSize; k < scratch.size(); ++k) scratch[k] = 0;
   for (unsigned k = 0; k < bitCount; ++k)
     if (BitAt(frame, bitArea, firstBit + k))
       scratch[byteSize + k / 8] |= static_cast<unsigned char>(1u << (k % 8));
@@ -104,9 +104,11 @@ void FromVUC(const InstrPars& pars, InstrParValues& values, const VUC& frame) {
   VUC scratch;
   for (std::size_t j = 0; j < pars.size(); ++j) {
     const RTTRange& type = *pars[j]->ParRange();
-    GatherPar(type, frame, o, bitArea, i, scratch);
-    o += type.ByteSize();
-    i += type.BitCount();
+    const unsigned byteSize = type.ByteSize();
+    const unsigned bitCount = type.BitCount();
+    GatherPar(frame, o, byteSize, bitArea, i, bitCount, scratch);
+    o += byteSize;
+    i += bitCount;
     type.Decode(scratch, values.at(j));
   }
 }
@@ -121,8 +123,10 @@ FrameParDecoder::FrameParDecoder(const InstrPars& pars, std::size_t j)
     : type_(pars.at(j)->ParRange()),
       frameLength_(FrameLength(pars)),
       byteOffset_(0),
+      byteSize_(type_->ByteSize()),
       bitArea_(ParsByteSize(pars)),
       firstBit_(0),
+      bitCount_(type_->BitCount()),
       value_(type_->DefaultValue()) {
   for (std::size_t k = 0; k < j; ++k) {
     byteOffset_ += pars[k]->ParRange()->ByteSize();
@@ -132,7 +136,7 @@ FrameParDecoder::FrameParDecoder(const InstrPars& pars, std::size_t j)
 
 const boost::any& FrameParDecoder::Decode(const VUC& frame) {
   CheckFrameLength(frame, frameLength_);
-  GatherPar(*type_, frame, byteOffset_, bitArea_, firstBit_, scratch_);
+  GatherPar(frame, byteOffset_, byteSize_, bitArea_, firstBit_, bitCount_, scratch_);
   type_->Decode(scratch_, value_);
   return value_;
 }

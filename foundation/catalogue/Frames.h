@@ -55,8 +55,10 @@ class FrameParDecoder {
   const RTTRange* type_;
   unsigned frameLength_;
   unsigned byteOffset_;  // of the parameter's bytes
+  unsigned byteSize_;
   unsigned bitArea_;     // where the list's bit area starts
   unsigned firstBit_;    // the parameter's first bit in that area
+  unsigned bitCount_;
   VUC scratch_;
   boost::any value_;
 };
