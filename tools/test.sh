@@ -32,14 +32,18 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
 # broken link state or lost settings.
 cmake -S . -B build-fuzz "${quick[@]}" -DVANTOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 cmake --build build-fuzz -j"$jobs" --target fuzz
-# The foundation and the network tests in the same build, so under the
-# address and undefined-behaviour sanitizers too: a leak, a memory fault or a
-# signed overflow fails the test that caused it.
-cmake --build build-fuzz -j"$jobs" --target foundation_tests catalogue_tests network_tests
+# The foundation and the network tests, and the graph's headless data
+# reader, in the same build, so under the address and undefined-behaviour
+# sanitizers too: a leak, a memory fault or a signed overflow fails the test
+# that caused it.
+cmake --build build-fuzz -j"$jobs" --target foundation_tests catalogue_tests network_tests \
+  views_graph_data_tests
 for dir in foundation network; do
   ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="print_stacktrace=1" \
     ctest --test-dir "build-fuzz/tests/$dir" --output-on-failure -j"$jobs"
 done
+ASAN_OPTIONS="detect_leaks=1" UBSAN_OPTIONS="print_stacktrace=1" \
+  ctest --test-dir build-fuzz/tests/views --output-on-failure -j"$jobs" -R '^(GphDataTest|HexDigits)\.'
 others=()
 for f in build-fuzz/fuzz/*.target; do
   name=$(basename "$f" .target)

@@ -1,6 +1,7 @@
 // Any frame given to each shipped instrument type: a frame of the type's
-// length decodes, and its values encode to a frame that decodes to the same
-// values; a frame of another length is refused and changes nothing.
+// length decodes, each parameter alone to the value of the whole decoding,
+// and its values encode to a frame that decodes to the same values; a frame
+// of another length is refused and changes nothing.
 #include <cstdint>
 #include <stdexcept>
 
@@ -20,6 +21,10 @@ void CheckList(const InstrPars& pars, const uint8_t* data, size_t size)
   for (unsigned i = 0; i < length; ++i) frame[i] = size ? data[i % size] : 0;
   const InstrParValues values = FromVUC(pars, frame);
   FUZZ_CHECK(values.size() == pars.size());
+  for (std::size_t j = 0; j < pars.size(); ++j) {
+    FrameParDecoder single(pars, j);
+    FUZZ_CHECK(single.ToDouble(frame) == pars[j]->ParRange()->ToDouble(values[j]));
+  }
   const VUC encoded = ToVUC(pars, values);
   FUZZ_CHECK(encoded.size() == length);
   FUZZ_CHECK(ToVUC(pars, FromVUC(pars, encoded)) == encoded);
