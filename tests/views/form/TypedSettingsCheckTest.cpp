@@ -87,6 +87,11 @@ TEST_F(TypedSettingsCheck, ChangedRowsMustHoldOneValueInRangeOthersReadAsBefore)
       {L"DEFROST_DUR", true, true, L"10:00", L"0:59", false, nullptr},
       {L"DEFROST_DUR", true, true, L"10:00", L"2:00:00", true, L"7200"},
       {L"DEFROST_DUR", true, true, L"10:00", L"2:00:01", false, nullptr},
+      {L"DEFROST_DUR", true, true, L"10:00", L"99999999", false, nullptr},
+      {L"DEFROST_DUR", true, true, L"10:00", L"-1:30", false, nullptr},
+      // The format concerns durations only.
+      {L"SP_TEMP", true, true, L"4", L"1:30", false, nullptr},
+      {L"SP_TEMP", true, true, L"4", L"12.5", true, L"12.5"},
       // A check box: "1" and "0" are its only texts.
       {L"EN_BUZZER", false, true, L"***", L"1", true, L"1"},
       {L"EN_BUZZER", false, true, L"1", L"0", true, L"0"},
