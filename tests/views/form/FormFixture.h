@@ -16,6 +16,16 @@
 
 namespace TestSupport {
 
+// A form that counts its end, to show who owns it and when it goes.
+class CountedForm : public PardeloStravon::IWFrm {
+ public:
+  CountedForm(PardeloStravon::QziDoc* doc, int address, int& freed) : IWFrm(doc, address), freed_(freed) {}
+  ~CountedForm() override { ++freed_; }
+
+ private:
+  int& freed_;
+};
+
 // Records each opening and opens the form as the program does.
 class FormViews : public ViewsDouble {
  public:

@@ -32,16 +32,6 @@ class FormSignalsTest : public FormFixture {
   }
 };
 
-// A form of its own kind, to tell the closed one from its successor.
-class MarkedForm : public IWFrm {
- public:
-  MarkedForm(QziDoc* doc, int address, int& freed) : IWFrm(doc, address), freed_(freed) {}
-  ~MarkedForm() override { ++freed_; }
-
- private:
-  int& freed_;
-};
-
 TEST_F(FormSignalsTest, RebuildSignals_CloseTheFormAndOpenANewOneInItsPlace) {
   AddNode(5, L"TC100");
   const DocSignal rebuilds[] = {dsEditInstr, dsLogin, dsLoginSup, dsFontProgram, dsProgramLayout, dsLanguage};
@@ -49,7 +39,7 @@ TEST_F(FormSignalsTest, RebuildSignals_CloseTheFormAndOpenANewOneInItsPlace) {
     for (int address : {5, 0}) {
       SCOPED_TRACE(testing::Message() << "signal " << s << " address " << address);
       int freed = 0;
-      (new MarkedForm(doc_, 5, freed))->OpenWin();
+      (new CountedForm(doc_, 5, freed))->OpenWin();
       PumpEvents();
       ASSERT_EQ(Forms().size(), 1u);
       IWFrm* old = Forms()[0];

@@ -27,16 +27,6 @@ using namespace TestSupport;
 
 namespace {
 
-// Counts the forms freed, to show who owns them.
-class CountedForm : public IWFrm {
- public:
-  CountedForm(QziDoc* doc, int address, int& freed) : IWFrm(doc, address), freed_(freed) {}
-  ~CountedForm() override { ++freed_; }
-
- private:
-  int& freed_;
-};
-
 // Values of the type's parameters, read from one text each (an empty text
 // keeps the default).
 InstrParValues ValuesOf(const Node& node, const std::vector<std::wstring>& texts) {
