@@ -5,6 +5,9 @@
 
 #include <boost/any.hpp>
 
+#include <algorithm>
+#include <vector>
+
 #include "document/gui/ChildFrm.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/MainFrameBase.h"
@@ -79,7 +82,30 @@ void PrgView::OnButton(wxCommandEvent& event) {
 
 void PrgView::OnCharHook(wxKeyEvent& event) {
   if (form_ && form_->PreTranslateMessage(event)) return;
+  const int key = event.GetKeyCode();
+  if ((key == WXK_TAB || key == WXK_NUMPAD_TAB) && !event.ControlDown() && !event.AltDown() &&
+      MoveFocus(!event.ShiftDown()))
+    return;
   event.Skip();
+}
+
+bool PrgView::MoveFocus(bool forward) {
+  // The dialog's own navigation: the tab stops in the items' order, round
+  // within the form. The toolkit's native order would leave the panel for
+  // the tabs of the main frame.
+  if (!panel_) return false;
+  std::vector<wxWindow*> stops;
+  for (wxWindow* child : panel_->GetChildren())
+    if (child->IsShown() && child->IsEnabled() && child->CanAcceptFocusFromKeyboard()) stops.push_back(child);
+  if (stops.empty()) return false;
+  wxWindow* focus = wxWindow::FindFocus();
+  while (focus && focus->GetParent() != panel_.get()) focus = focus->GetParent();
+  const auto at = std::find(stops.begin(), stops.end(), focus);
+  if (at == stops.end()) return false;
+  const std::size_t n = stops.size();
+  const std::size_t i = static_cast<std::size_t>(at - stops.begin());
+  stops[forward ? (i + 1) % n : (i + n - 1) % n]->SetFocus();
+  return true;
 }
 
 }  // namespace PardeloStravon

@@ -37,6 +37,9 @@ class PrgView : public QziView {
  private:
   void OnButton(wxCommandEvent& event);
   void OnCharHook(wxKeyEvent& event);
+  // Tab and Shift+Tab among the form's controls; false when the focus is
+  // not on one of them.
+  bool MoveFocus(bool forward);
 
   std::unique_ptr<InstrWBase> form_;
   wxWeakRef<wxScrolledWindow> scroll_;
