@@ -9,7 +9,7 @@
 
 #include "document/Access.h"
 #include "document/QziDocIStd.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;

@@ -13,7 +13,7 @@
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/core/LogChannel.h"
 #include "network/nodes/NetOptRecord.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TestCatalogue.h"
 

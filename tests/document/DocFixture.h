@@ -13,7 +13,7 @@
 #include "document/QziDocIStdImpl.h"
 #include "foundation/core/LogChannel.h"
 #include "foundation/core/TextConv.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestCatalogue.h"

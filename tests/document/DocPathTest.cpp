@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "document/QziDocIStd.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;

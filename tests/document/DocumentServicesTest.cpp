@@ -13,7 +13,7 @@
 #include "foundation/core/LogChannel.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/Node.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 #include "tests/support/LogCapture.h"
 
 using namespace PardeloStravon;

@@ -19,7 +19,7 @@
 #include "network/threads/SerialExecutor.h"
 #include "platform/ProcessStarter.h"
 #include "tests/support/Gate.h"
-#include "tests/document/RunningDocument.h"
+#include "tests/support/RunningDocument.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;

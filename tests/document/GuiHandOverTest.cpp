@@ -14,7 +14,7 @@
 #include "foundation/core/LogChannel.h"
 #include "foundation/core/TextConv.h"
 #include "network/threads/ThreadSafePriorityQueue.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 #include "tests/support/LogCapture.h"
 
 using namespace PardeloStravon;

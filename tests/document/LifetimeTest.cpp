@@ -10,7 +10,7 @@
 #include "foundation/core/TextConv.h"
 #include "network/serial/InstrumentOperations.h"
 #include "network/serial/TroubleshootHook.h"
-#include "tests/document/RunningDocument.h"
+#include "tests/support/RunningDocument.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;

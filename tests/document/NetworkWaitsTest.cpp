@@ -13,7 +13,7 @@
 #include "foundation/core/LogChannel.h"
 #include "foundation/core/TextConv.h"
 #include "network/nodes/InstrNetOpt.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 #include "tests/support/Gate.h"
 #include "tests/support/LogCapture.h"
 

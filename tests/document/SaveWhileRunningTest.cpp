@@ -9,7 +9,7 @@
 #include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
 #include "network/nodes/InstrNet.h"
-#include "tests/document/RunningDocument.h"
+#include "tests/support/RunningDocument.h"
 #include "tests/support/TempDir.h"
 
 using namespace PardeloStravon;

@@ -10,7 +10,7 @@
 
 #include "document/QziDocIStd.h"
 #include "foundation/core/Clock.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 
 using namespace PardeloStravon;
 using namespace DocumentTest;

@@ -27,7 +27,9 @@ class InstrNetOpt;
 // address, the signal emitted (dsRxOk/dsRxKo, dsRyOk/dsRyKo, dsTyOk/dsTyKo)
 // and whether the exchange succeeded. Not called when the node is gone. It
 // may be empty; one that refers to a window must itself check that the
-// window still exists, since the form that asked may be closed by then.
+// window still exists, since the form that asked may be closed by then. It
+// travels inside the job and is copied on the serial thread: it may hold
+// only what can be copied there (no window, no toolkit object).
 typedef std::function<void(int address, DocSignal signal, bool ok)> JobReply;
 
 // GUI thread: builds the job and pushes it (InstrNetOpt::PushJob). A job

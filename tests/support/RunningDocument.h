@@ -11,7 +11,7 @@
 #include "foundation/core/Paths.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/Node.h"
-#include "tests/document/DocumentFixture.h"
+#include "tests/support/DocumentFixture.h"
 #include "tests/support/LineFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
