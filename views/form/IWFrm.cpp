@@ -370,7 +370,15 @@ void CloseForm(IWFrm* form) {
   // (and with it the frame and the form) goes once the handler returned.
   wxWeakRef<PrgView> ref(view);
   wxTheApp->CallAfter([ref] {
-    if (PrgView* v = ref.get()) delete v;
+    PrgView* v = ref.get();
+    if (!v) return;
+    // The document's last window closes as the user closes it, with the
+    // document and its save question; any other goes alone.
+    wxDocument* doc = v->GetDocument();
+    if (doc && doc->GetViews().size() == 1 && v->Frame())
+      v->Frame()->Close();
+    else
+      delete v;
   });
 }
 

@@ -75,6 +75,24 @@ TEST_F(FormSignalsTest, RemoveInstr_ClosesEveryFormOfItsAddressOnly) {
   EXPECT_TRUE(formViews_.forms.empty());
 }
 
+TEST_F(FormSignalsTest, RemoveInstr_OnTheDocumentsLastWindow_ClosesItAsTheUserWould) {
+  AddNode(5, L"TC100");
+  IWFrm* form = Open(5);
+  ASSERT_NE(form, nullptr);
+  // Only the form is left.
+  std::vector<wxWindow*> others;
+  for (wxObject* view : doc_->GetViews())
+    if (view != form->View()) others.push_back(static_cast<wxView*>(view)->GetFrame());
+  for (wxWindow* frame : others) frame->Close();
+  PumpEvents();
+  ASSERT_EQ(doc_->GetViews().size(), 1u);
+  Std().SetModified(false);
+  Net().ErasePresent(5);
+  Std().EmitDocSignal(5, dsRemoveInstr);
+  Settle();
+  EXPECT_EQ(OpenDoc(), nullptr);
+}
+
 TEST_F(FormSignalsTest, SignalsOfOtherAddresses_AreIgnored) {
   AddNode(5, L"TC100");
   AddNode(6, L"TC100");
