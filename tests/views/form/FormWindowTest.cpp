@@ -32,8 +32,11 @@ namespace {
 InstrParValues ValuesOf(const Node& node, const std::vector<std::wstring>& texts) {
   const InstrPars pars = node.Type().Pars();
   InstrParValues values = DefaultValues(pars);
-  for (std::size_t i = 0; i < pars.size() && i < texts.size(); ++i)
-    if (!texts[i].empty()) EXPECT_TRUE(TextToValueFmt(*pars[i]->ParRange(), texts[i], values[i], false));
+  for (std::size_t i = 0; i < pars.size() && i < texts.size(); ++i) {
+    if (!texts[i].empty()) {
+      EXPECT_TRUE(TextToValueFmt(*pars[i]->ParRange(), texts[i], values[i], false));
+    }
+  }
   return values;
 }
 
@@ -95,6 +98,24 @@ TEST_F(FormWindowTest, Display_IndeterminateBoxReadsOneAndCheckedStatesFollowThe
     EXPECT_EQ(Box(form, 2)->Get3StateValue(), c.state);
     EXPECT_EQ(form->RowText(2), c.reads);
   }
+}
+
+TEST_F(FormWindowTest, EditGetSettings_ReadsTheRowsLeniently_AndFailsWithoutSettings) {
+  Node& node = AddNode(5, SparseFrameType);
+  IWFrm* form = Open(5);
+  ASSERT_NE(form, nullptr);
+  EXPECT_THROW(form->EditGetSettings(), std::exception);
+  const InstrPars pars = node.Type().Pars();
+  node.LatestSettings(SettableValues(pars, ValuesOf(node, {L"", L"55", L"", L"7", L"", L"60"})));
+  ASSERT_TRUE(form->OnCmdMsg(9000, 0, nullptr));
+  // What the parse leaves of a typo: the form sends this only as shown.
+  form->SetRowText(3, L"12a");
+  const InstrParValues settings = form->EditGetSettings();
+  const InstrPars settable = SettablePars(pars);
+  ASSERT_EQ(settings.size(), settable.size());
+  EXPECT_EQ(ValueToTextFmt(*settable[0]->ParRange(), settings[0], false), L"55");
+  EXPECT_EQ(ValueToTextFmt(*settable[1]->ParRange(), settings[1], false), L"12");
+  EXPECT_EQ(ValueToTextFmt(*settable[2]->ParRange(), settings[2], false), L"60");
 }
 
 TEST_F(FormWindowTest, Controls_SitAtTheirConvertedRectanglesInTheFormsFont) {
