@@ -1,12 +1,13 @@
 #include "app/AppViewClasses.h"
 
+#include "views/form/PrgView.h"
 #include "views/placeholder/PlaceholderViews.h"
 
 namespace PardeloStravon {
 
 TheAppIMFC::ViewClasses ApplicationViewClasses() {
   return {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder), wxCLASSINFO(SerialPlaceholder),
-          wxCLASSINFO(GraphPlaceholder), wxCLASSINFO(ProgramPlaceholder)};
+          wxCLASSINFO(GraphPlaceholder), wxCLASSINFO(PrgView)};
 }
 
 }  // namespace PardeloStravon

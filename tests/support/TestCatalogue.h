@@ -28,7 +28,8 @@ extern const std::wstring MoreRunsType;
 // 300 parameters in 30 sub-group runs of ten, the groups taking turns.
 extern const std::wstring LargeType;
 
-// Loads the dictionary and the tables once; later calls do nothing.
+// Loads the dictionary and the tables, shipped and made-up, unless the
+// made-up types are loaded already.
 void LoadNetworkTestCatalogue();
 
 }  // namespace TestSupport

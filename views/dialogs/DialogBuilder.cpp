@@ -39,8 +39,10 @@ class ManualCheckBox : public wxCheckBox {
 
  protected:
   void DoSet3StateValue(wxCheckBoxState state) override {
-    kept_ = state;
+    // The toolkit sets the indeterminate state through SetValue(true):
+    // the state asked for is kept after it.
     wxCheckBox::DoSet3StateValue(state);
+    kept_ = state;
   }
 
  private:
