@@ -1,0 +1,120 @@
+#include "views/plot/PlotText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "foundation/core/Defaults.h"
+#include "platform/gui/FontConv.h"
+
+namespace PardeloStravon {
+
+// A font record's height counts this many device pixels per unit. The graph
+// styles its fonts at 0.63 of the height that matches the tables' text on
+// the screen; this brings the default graph font back to about that height
+// (a character of about 2.7 mm on a 96-ppi screen) and scales paper alike.
+const double PlotFontScale = 1.6;
+
+wxColour ToWxColour(const PlotColor& c) {
+  auto byte = [](float f) {
+    const float v = std::clamp(f, 0.0f, 1.0f) * 255.0f + 0.5f;
+    return static_cast<unsigned char>(v);
+  };
+  return wxColour(byte(c.r), byte(c.g), byte(c.b));
+}
+
+wxFont PlotFont(const LOGFONTW& lf) {
+  LOGFONTW scaled = lf;
+  const double h = std::round(lf.lfHeight * PlotFontScale);
+  // Never 0, which would mean the toolkit's own size.
+  scaled.lfHeight = h == 0 ? (lf.lfHeight < 0 ? -1 : 1) : static_cast<std::int32_t>(std::clamp(h, -4000.0, 4000.0));
+  return Platform::ToWxFont(scaled);
+}
+
+namespace {
+
+std::vector<std::wstring> Lines(const std::wstring& s) {
+  std::vector<std::wstring> lines(1);
+  for (wchar_t c : s) {
+    if (c == L'\n')
+      lines.emplace_back();
+    else if (c != L'\r')
+      lines.back() += c;
+  }
+  return lines;
+}
+
+struct Block {
+  std::vector<std::wstring> lines;
+  std::vector<int> widths;
+  int width = 0;
+  int lineHeight = 0;
+};
+
+Block Layout(wxDC& dc, const std::wstring& s) {
+  Block b;
+  b.lines = Lines(s);
+  b.lineHeight = dc.GetCharHeight();
+  for (const auto& l : b.lines) {
+    const int w = l.empty() ? 0 : dc.GetTextExtent(l).x;
+    b.widths.push_back(w);
+    b.width = std::max(b.width, w);
+  }
+  return b;
+}
+
+double StartOf(int align, int width) {
+  if (align == PlotAlignEnd) return -width;
+  if (align == PlotAlignCentre) return -width / 2.0;
+  return 0;
+}
+
+double FootOf(PlotTextFoot foot, int height) {
+  if (foot == PlotTextFoot::Middle) return -height / 2.0;
+  if (foot == PlotTextFoot::Bottom) return -height;
+  return 0;
+}
+
+}  // namespace
+
+PlotText::PlotText() : font_(LGF_graph) {}
+
+wxSize PlotText::MeasureString(wxDC& dc, const std::wstring& s) const {
+  dc.SetFont(PlotFont(font_));
+  const Block b = Layout(dc, s);
+  const double h = static_cast<double>(b.lineHeight) * b.lines.size();
+  const double a = angle_ * M_PI / 180.0, c = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
+  return wxSize(static_cast<int>(std::ceil(b.width * c + h * sn - 1e-9)),
+                static_cast<int>(std::ceil(b.width * sn + h * c - 1e-9)));
+}
+
+void PlotText::Measure(wxDC& dc) {
+  const wxSize s = MeasureString(dc, string_);
+  pixelWidth_ = s.x;
+  pixelHeight_ = s.y;
+}
+
+void PlotText::Draw(wxDC& dc, wxPoint anchor, PlotTextFoot foot) const { DrawString(dc, string_, anchor, foot); }
+
+void PlotText::DrawString(wxDC& dc, const std::wstring& s, wxPoint anchor, PlotTextFoot foot) const {
+  if (s.empty()) return;
+  dc.SetFont(PlotFont(font_));
+  dc.SetTextForeground(ToWxColour(color_));
+  dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+  const Block b = Layout(dc, s);
+  const double a = angle_ * M_PI / 180.0, c = std::cos(a), sn = std::sin(a);
+  const double y0 = FootOf(foot, b.lineHeight * static_cast<int>(b.lines.size()));
+  for (std::size_t k = 0; k < b.lines.size(); ++k) {
+    if (b.lines[k].empty()) continue;
+    const double x = StartOf(align_, b.widths[k]);
+    const double y = y0 + static_cast<double>(k) * b.lineHeight;
+    const int px = anchor.x + static_cast<int>(std::lround(x * c + y * sn));
+    const int py = anchor.y + static_cast<int>(std::lround(-x * sn + y * c));
+    if (angle_ == 0)
+      dc.DrawText(b.lines[k], px, py);
+    else
+      dc.DrawRotatedText(b.lines[k], px, py, angle_);
+  }
+}
+
+}  // namespace PardeloStravon
