@@ -34,6 +34,23 @@ InstrParValues SelectValues(const InstrPars& pars, const InstrParValues& values,
   return out;
 }
 
+// The bytes of one parameter laid out as its type's Decode takes them: its
+// byte-area bytes, then its bits from bit 0.
+void GatherPar(const RTTRange& type, const VUC& frame, unsigned byteOffset, unsigned bitArea,
+               unsigned firstBit, VUC& scratch) {
+  const unsigned byteSize = type.ByteSize();
+  const unsigned bitCount = type.BitCount();
+  scratch.assign(byteSize + BitAreaBytes(bitCount), 0);
+  std::copy(frame.begin() + byteOffset, frame.begin() + byteOffset + byteSize, scratch.begin());
+  for (unsigned k = 0; k < bitCount; ++k)
+    if (BitAt(frame, bitArea, firstBit + k))
+      scratch[byteSize + k / 8] |= static_cast<unsigned char>(1u << (k % 8));
+}
+
+void CheckFrameLength(const VUC& frame, unsigned length) {
+  if (frame.size() != length) throw std::range_error("In QZ::FromVUC(InstrPars& iP,const VUC& v)");
+}
+
 }  // namespace
 
 unsigned ParsByteSize(const InstrPars& pars) {
@@ -80,20 +97,16 @@ VUC ToVUC(const InstrPars& pars, const InstrParValues& values) {
 }
 
 void FromVUC(const InstrPars& pars, InstrParValues& values, const VUC& frame) {
-  if (frame.size() != FrameLength(pars))
-    throw std::range_error("In QZ::FromVUC(InstrPars& iP,const VUC& v)");
+  CheckFrameLength(frame, FrameLength(pars));
   const unsigned bitArea = ParsByteSize(pars);
   unsigned o = 0;
   unsigned i = 0;
+  VUC scratch;
   for (std::size_t j = 0; j < pars.size(); ++j) {
     const RTTRange& type = *pars[j]->ParRange();
-    const unsigned byteSize = type.ByteSize();
-    const unsigned bitCount = type.BitCount();
-    VUC scratch(byteSize + BitAreaBytes(bitCount), 0);
-    std::copy(frame.begin() + o, frame.begin() + o + byteSize, scratch.begin());
-    o += byteSize;
-    for (unsigned k = 0; k < bitCount; ++k, ++i)
-      if (BitAt(frame, bitArea, i)) scratch[byteSize + k / 8] |= static_cast<unsigned char>(1u << (k % 8));
+    GatherPar(type, frame, o, bitArea, i, scratch);
+    o += type.ByteSize();
+    i += type.BitCount();
     type.Decode(scratch, values.at(j));
   }
 }
@@ -103,6 +116,28 @@ InstrParValues FromVUC(const InstrPars& pars, const VUC& frame) {
   FromVUC(pars, values, frame);
   return values;
 }
+
+FrameParDecoder::FrameParDecoder(const InstrPars& pars, std::size_t j)
+    : type_(pars.at(j)->ParRange()),
+      frameLength_(FrameLength(pars)),
+      byteOffset_(0),
+      bitArea_(ParsByteSize(pars)),
+      firstBit_(0),
+      value_(type_->DefaultValue()) {
+  for (std::size_t k = 0; k < j; ++k) {
+    byteOffset_ += pars[k]->ParRange()->ByteSize();
+    firstBit_ += pars[k]->ParRange()->BitCount();
+  }
+}
+
+const boost::any& FrameParDecoder::Decode(const VUC& frame) {
+  CheckFrameLength(frame, frameLength_);
+  GatherPar(*type_, frame, byteOffset_, bitArea_, firstBit_, scratch_);
+  type_->Decode(scratch_, value_);
+  return value_;
+}
+
+double FrameParDecoder::ToDouble(const VUC& frame) { return type_->ToDouble(Decode(frame)); }
 
 int AlarmCode(const InstrPars& pars, const InstrParValues& values) {
   for (std::size_t j = 0; j < pars.size(); ++j) {

@@ -37,6 +37,30 @@ void FromVUC(const InstrPars& pars, InstrParValues& values, const VUC& frame);
 // The same on the zero values of the list.
 InstrParValues FromVUC(const InstrPars& pars, const VUC& frame);
 
+// One parameter of a list decoded alone from the list's frame, by FromVUC's
+// layout and to FromVUC's value, for readers that want a few columns of many
+// frames. Keeps its own buffers, so one object serves one thread.
+class FrameParDecoder {
+ public:
+  // Parameter j of the list; a j outside the list throws std::out_of_range.
+  FrameParDecoder(const InstrPars& pars, std::size_t j);
+
+  // A frame of any length but the list's throws std::range_error as FromVUC
+  // does; otherwise decoding cannot fail.
+  const boost::any& Decode(const VUC& frame);
+  // The decoded value as its range turns it into a number.
+  double ToDouble(const VUC& frame);
+
+ private:
+  const RTTRange* type_;
+  unsigned frameLength_;
+  unsigned byteOffset_;  // of the parameter's bytes
+  unsigned bitArea_;     // where the list's bit area starts
+  unsigned firstBit_;    // the parameter's first bit in that area
+  VUC scratch_;
+  boost::any value_;
+};
+
 // The first non-zero value of the alarm parameters, truncated to an int; 0
 // when there is none.
 int AlarmCode(const InstrPars& pars, const InstrParValues& values);

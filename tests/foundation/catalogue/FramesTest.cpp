@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -208,6 +209,42 @@ TEST_F(Frames, ShippedTypes_FramesRoundTrip) {
   const InstrPars readings = ReadablePars(InstrByCode(L"RC500").Pars());
   EXPECT_GE(FrameLength(readings), 46u);
   EXPECT_GT(ParsBitCount(readings), 8u);
+}
+
+// The single-parameter decoder reads each parameter where FromVUC reads it:
+// random frames, so every byte and bit position of every shipped list meets
+// values other than zero and the maximum.
+TEST_F(Frames, FrameParDecoder_DecodesEachParameterAsFromVUC) {
+  std::mt19937 random(20261211);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (const std::wstring& code : InstrCodes()) {
+    SCOPED_TRACE(ToNarrow(code));
+    const InstrPars pars = InstrByCode(code).Pars();
+    for (const InstrPars& list : {ReadablePars(pars), SettablePars(pars), pars}) {
+      std::vector<FrameParDecoder> decoders;
+      for (std::size_t j = 0; j < list.size(); ++j) decoders.emplace_back(list, j);
+      for (int round = 0; round < 50; ++round) {
+        VUC frame(FrameLength(list));
+        for (unsigned char& b : frame) b = static_cast<unsigned char>(byte(random));
+        const InstrParValues whole = FromVUC(list, frame);
+        for (std::size_t j = 0; j < list.size(); ++j) {
+          const RTTRange& range = *list[j]->ParRange();
+          ASSERT_EQ(ValueToText(range, decoders[j].Decode(frame)), ValueToText(range, whole[j]))
+              << "parameter " << j << " of " << list.size();
+          ASSERT_EQ(decoders[j].ToDouble(frame), range.ToDouble(whole[j]));
+        }
+      }
+    }
+  }
+}
+
+TEST_F(Frames, FrameParDecoder_RefusesWrongLengthsAndPositions) {
+  const InstrPars pars = Pars({L"T_ROOM", L"OUT_COOL", L"H_ROOM", L"OUT_HEAT", L"OUT_FAN"});
+  FrameParDecoder last(pars, pars.size() - 1);
+  for (std::size_t length : {0u, 4u, 6u})
+    EXPECT_THROW(last.Decode(VUC(length, 0xFF)), std::range_error) << length;
+  EXPECT_EQ(last.ToDouble({0x02, 0xEE, 0x02, 0x2B, 0x05}), 1.0);
+  EXPECT_THROW(FrameParDecoder(pars, pars.size()), std::out_of_range);
 }
 
 }  // namespace

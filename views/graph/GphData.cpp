@@ -1,0 +1,224 @@
+#include "views/graph/GphData.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <string_view>
+
+#include "foundation/catalogue/Frames.h"
+#include "foundation/catalogue/InstrTable.h"
+#include "foundation/core/Paths.h"
+#include "network/nodes/Node.h"
+#include "network/schedule/RecordingFiles.h"
+
+namespace PardeloStravon {
+
+namespace {
+
+// What formatted input skips as white space in the "C" locale. The CR of
+// each line end on disk is one of them.
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void SkipSpace(const char*& p, const char* end) {
+  while (p != end && IsSpace(*p)) ++p;
+}
+
+// A long as formatted input reads it: white space, an optional sign, at
+// least one decimal digit; a number beyond the type fails.
+bool ReadLong(const char*& p, const char* end, long& out) {
+  SkipSpace(p, end);
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+  }
+  const unsigned long limit =
+      negative ? static_cast<unsigned long>(LONG_MAX) + 1 : static_cast<unsigned long>(LONG_MAX);
+  unsigned long value = 0;
+  bool digits = false;
+  bool overflow = false;
+  for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+    digits = true;
+    const unsigned d = static_cast<unsigned>(*p - '0');
+    if (value > (limit - d) / 10)
+      overflow = true;
+    else
+      value = value * 10 + d;
+  }
+  if (!digits || overflow) return false;
+  out = negative ? static_cast<long>(0 - value) : static_cast<long>(value);
+  return true;
+}
+
+constexpr std::string_view NoLink = "*** no link ***";
+// The time stamp's blank, time, blank, date and blank after the seconds.
+constexpr std::ptrdiff_t StampTail = 19;
+
+// Lines of a stream read in large blocks and handed out in place, without
+// their '\n', as getline would give them.
+class LineSource {
+ public:
+  explicit LineSource(std::istream& in) : in_(in), buffer_(1 << 18) {}
+
+  bool Next(std::string_view& line) {
+    for (;;) {
+      const char* data = buffer_.data();
+      if (const void* nl = std::memchr(data + begin_, '\n', end_ - begin_)) {
+        const std::size_t at = static_cast<const char*>(nl) - data;
+        line = std::string_view(data + begin_, at - begin_);
+        begin_ = at + 1;
+        return true;
+      }
+      if (atEnd_) {
+        if (begin_ == end_) return false;
+        line = std::string_view(data + begin_, end_ - begin_);
+        begin_ = end_;
+        return true;
+      }
+      Fill();
+    }
+  }
+
+ private:
+  void Fill() {
+    if (begin_ > 0) {
+      std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+      end_ -= begin_;
+      begin_ = 0;
+    }
+    // A line longer than the buffer makes it grow.
+    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+    const std::size_t got = static_cast<std::size_t>(in_.gcount());
+    end_ += got;
+    if (got == 0 || !in_) atEnd_ = true;
+  }
+
+  std::istream& in_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  bool atEnd_ = false;
+};
+
+}  // namespace
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 55;
+  return -1;
+}
+
+std::istream& ReadHexByte(std::istream& in, unsigned char& out) {
+  char high = 0;
+  char low = 0;
+  if (!(in >> high >> low)) return in;
+  const int h = HexDigit(high);
+  const int l = HexDigit(low);
+  if (h < 0 || l < 0) {
+    in.setstate(std::ios::failbit);
+    return in;
+  }
+  out = static_cast<unsigned char>(16 * h + l);
+  return in;
+}
+
+std::istream& ReadHexRow(VUC& frame, std::istream& in) {
+  for (unsigned char& byte : frame) {
+    unsigned char b = 0;
+    if (!ReadHexByte(in, b)) break;
+    byte = b;
+  }
+  return in;
+}
+
+bool ReadHexByte(const char*& p, const char* end, unsigned char& out) {
+  int digits[2];
+  for (int& d : digits) {
+    SkipSpace(p, end);
+    if (p == end) return false;
+    d = HexDigit(*p++);
+    if (d < 0) return false;
+  }
+  out = static_cast<unsigned char>(16 * digits[0] + digits[1]);
+  return true;
+}
+
+bool ReadHexRow(VUC& frame, const char*& p, const char* end) {
+  for (unsigned char& byte : frame)
+    if (!ReadHexByte(p, end, byte)) return false;
+  return true;
+}
+
+GphData ReadGphData(const InstrPars& pars, const std::vector<InstrParOptPlt>& plt,
+                    std::istream& in, std::time_t from, std::time_t to) {
+  GphData data;
+  const InstrPars readable = ReadablePars(pars);
+  // A readable parameter counts for the columns whether plotted or not.
+  std::vector<FrameParDecoder> columns;
+  std::size_t r = 0;
+  for (std::size_t p = 0; p < pars.size(); ++p) {
+    if (!pars[p]->ParIsRead()) continue;
+    if (plt.at(p).pltDefOpt_) {
+      columns.emplace_back(readable, r);
+      data.labels_.push_back(plt.at(p).pltTextOpt_);
+    }
+    ++r;
+  }
+  data.series_.resize(columns.size());
+
+  VUC frame(FrameSize(readable));
+  std::vector<double> row(columns.size());
+  long last = 0;
+  LineSource lines(in);
+  std::string_view line;
+  while (lines.Next(line)) {
+    if (line.find(NoLink) != std::string_view::npos) continue;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    long t = 0;
+    if (!ReadLong(p, end, t)) continue;
+    if (t < from || t <= last) continue;
+    if (t > to) break;
+    if (end - p < StampTail) continue;
+    p += StampTail;
+    SkipSpace(p, end);
+    if (p == end || *p != ':') continue;
+    ++p;
+    if (p == end) continue;
+    ++p;
+    if (!ReadHexRow(frame, p, end)) continue;
+
+    const std::size_t kept = data.times_.size();
+    try {
+      for (std::size_t c = 0; c < columns.size(); ++c) row[c] = columns[c].ToDouble(frame);
+      data.times_.push_back(t - from);
+      for (std::size_t c = 0; c < columns.size(); ++c) data.series_[c].push_back(row[c]);
+    } catch (...) {
+      // A record enters whole or not at all.
+      data.times_.resize(kept);
+      for (std::vector<double>& s : data.series_) s.resize(kept);
+      continue;
+    }
+    // Only a kept record moves last: a settings record or an unusable line of
+    // the same second must not hide the readings of that second.
+    last = t;
+  }
+  return data;
+}
+
+GphData ReadGphData(Node& node, std::istream& in, std::time_t from, std::time_t to) {
+  return ReadGphData(node.Type().Pars(), node.OptPlt(), in, from, to);
+}
+
+GphData::GphData(Node& node, int address, std::time_t from, std::time_t to,
+                 const std::wstring& folder) {
+  // Binary: the CR of each line end stays, and is read as white space.
+  std::ifstream in(NativePath(MasterLogPath(folder, address)), std::ios::binary);
+  *this = ReadGphData(node, in, from, to);
+}
+
+}  // namespace PardeloStravon
