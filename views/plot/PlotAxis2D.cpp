@@ -97,7 +97,7 @@ void PlotAxis2D::UpdateLabels(wxDC& dc) {
   measureNumbers(rightNumber_, PlotAxisY, &numberFormat_[1]);
 
   // Gaps grow with the text, so paper and screen look alike.
-  dc.SetFont(PlotFont(leftNumber_.GetFont()));
+  SelectPlotFont(dc, leftNumber_.GetFont());
   pad_ = std::max(2, dc.GetCharHeight() / 4);
 
   auto extent = [&](const PlotText& t, bool across) {

@@ -13,10 +13,10 @@ void PlotPrinter::SetMargins(double left, double right, double bottom, double to
 
 wxRect PlotPrinter::PlotArea(const PlotPage& page) const {
   auto px = [](double inches, int ppi) { return static_cast<int>(std::lround(inches * ppi)); };
-  const int l = px(left_, page.ppi.x) - page.printableOffset.x;
-  const int t = px(top_, page.ppi.y) - page.printableOffset.y;
-  const int r = page.paper.x - px(right_, page.ppi.x) - page.printableOffset.x;
-  const int b = page.paper.y - px(bottom_, page.ppi.y) - page.printableOffset.y;
+  const int l = px(left_, page.ppi.x) - page.printable.x;
+  const int t = px(top_, page.ppi.y) - page.printable.y;
+  const int r = page.paper.x - px(right_, page.ppi.x) - page.printable.x;
+  const int b = page.paper.y - px(bottom_, page.ppi.y) - page.printable.y;
   return wxRect(l, t, std::max(0, r - l), std::max(0, b - t));
 }
 

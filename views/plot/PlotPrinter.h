@@ -4,17 +4,14 @@
 
 #include <memory>
 
+#include "platform/gui/PrintTarget.h"
 #include "views/plot/PlotRegion.h"
 
 namespace PardeloStravon {
 
-// A page in device units: the paper's size, where the printable area starts
-// on it (the drawing's origin) and the device's pixels per inch.
-struct PlotPage {
-  wxSize paper;
-  wxPoint printableOffset;
-  wxSize ppi;
-};
+// The page in device units, the drawing's origin at the printable area's
+// top-left corner.
+using PlotPage = Platform::PageGeometry;
 
 class PlotPrinter {
  public:

@@ -23,12 +23,23 @@ wxColour ToWxColour(const PlotColor& c) {
   return wxColour(byte(c.r), byte(c.g), byte(c.b));
 }
 
-wxFont PlotFont(const LOGFONTW& lf) {
-  LOGFONTW scaled = lf;
-  const double h = std::round(lf.lfHeight * PlotFontScale);
-  // Never 0, which would mean the toolkit's own size.
-  scaled.lfHeight = h == 0 ? (lf.lfHeight < 0 ? -1 : 1) : static_cast<std::int32_t>(std::clamp(h, -4000.0, 4000.0));
-  return Platform::ToWxFont(scaled);
+void SelectPlotFont(wxDC& dc, const LOGFONTW& lf) {
+  // The record's height counts as a character height whatever its sign:
+  // the layer's heights are its own.
+  const double em = std::clamp(std::fabs(static_cast<double>(lf.lfHeight)) * PlotFontScale, 1.0, 4000.0);
+  LOGFONTW base = lf;
+  base.lfHeight = -static_cast<std::int32_t>(std::lround(em));
+  wxFont font = Platform::ToWxFont(base);
+  dc.SetFont(font);
+  // Toolkit fonts are sized in points, which devices turn into different
+  // numbers of pixels: measure the cell and correct the size once.
+  constexpr double CellPerEm = 1.15;
+  const int cell = dc.GetCharHeight();
+  const double want = em * CellPerEm;
+  if (cell > 0 && std::fabs(cell - want) > 1.0) {
+    font.SetFractionalPointSize(std::max(0.5, font.GetFractionalPointSize() * want / cell));
+    dc.SetFont(font);
+  }
 }
 
 namespace {
@@ -80,7 +91,7 @@ double FootOf(PlotTextFoot foot, int height) {
 PlotText::PlotText() : font_(LGF_graph) {}
 
 wxSize PlotText::MeasureString(wxDC& dc, const std::wstring& s) const {
-  dc.SetFont(PlotFont(font_));
+  SelectPlotFont(dc, font_);
   const Block b = Layout(dc, s);
   const double h = static_cast<double>(b.lineHeight) * b.lines.size();
   const double a = angle_ * M_PI / 180.0, c = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
@@ -98,7 +109,7 @@ void PlotText::Draw(wxDC& dc, wxPoint anchor, PlotTextFoot foot) const { DrawStr
 
 void PlotText::DrawString(wxDC& dc, const std::wstring& s, wxPoint anchor, PlotTextFoot foot) const {
   if (s.empty()) return;
-  dc.SetFont(PlotFont(font_));
+  SelectPlotFont(dc, font_);
   dc.SetTextForeground(ToWxColour(color_));
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   const Block b = Layout(dc, s);

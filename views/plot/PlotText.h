@@ -62,9 +62,11 @@ class PlotText {
   int pixelHeight_ = 0;
 };
 
-// The layer's font of a record: the record's height times PlotFontScale,
-// in the device's pixels (logical units of the drawing).
-wxFont PlotFont(const LOGFONTW& lf);
+// Selects the layer's font of a record on dc: its character height is the
+// record's height times PlotFontScale in dc's logical units, whatever the
+// device (screen, bitmap, printer, PDF), so that one styling rule serves
+// them all.
+void SelectPlotFont(wxDC& dc, const LOGFONTW& lf);
 extern const double PlotFontScale;
 
 }  // namespace PardeloStravon
