@@ -26,7 +26,7 @@ std::vector<Sample> Rising(int n) {
 
 class PlotConstruction : public testing::Test {
  protected:
-  ZoneScope zone_{"Europe/Berlin"};
+  ScopedTz zone_{"Europe/Berlin"};
   PlotFixture f_;
   wxBitmap bitmap_{800, 600, 24};
   wxMemoryDC dc_{bitmap_};

@@ -18,30 +18,12 @@
 #include "foundation/values/UnitTypes.h"
 #include "network/nodes/Node.h"
 #include "network/schedule/RecordingFiles.h"
+#include "tests/support/ScopedTz.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestCatalogue.h"
 #include "views/graph/PlotConstruction.h"
 
 namespace TestSupport {
-
-class ZoneScope {
- public:
-  explicit ZoneScope(const char* tz) {
-    if (const char* old = std::getenv("TZ")) saved_ = old;
-    setenv("TZ", tz, 1);
-    tzset();
-  }
-  ~ZoneScope() {
-    if (saved_)
-      setenv("TZ", saved_->c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::optional<std::string> saved_;
-};
 
 struct Sample {
   long t;
