@@ -6,9 +6,9 @@
 // memory. Needs a display: run under xvfb-run.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 
+#include "bench/BenchToolkit.h"
 #include "bench/BenchCatalogue.h"
 #include "bench/YearRecording.h"
 #include "network/nodes/Node.h"
@@ -20,11 +20,6 @@ using namespace PardeloStravon;
 using namespace Bench;
 
 namespace {
-
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 const wxSize Screen(1920, 1080);
 
@@ -116,20 +111,4 @@ BENCHMARK(BM_Redraw_Year_EverySegment)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("NO_AT_BRIDGE", "1", 0);
-  setenv("GDK_BACKEND", "x11", 0);
-  setenv("GSETTINGS_BACKEND", "memory", 0);
-  wxApp::SetInstance(new BenchApp);
-  int wxArgc = 1;
-  char name[] = "graph-drawing-bench";
-  char* wxArgv[] = {name, nullptr};
-  if (!wxEntryStart(wxArgc, wxArgv)) return 1;
-  wxTheApp->CallOnInit();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return 0;
-}
+int main(int argc, char** argv) { return Bench::RunWithToolkit(argc, argv); }
