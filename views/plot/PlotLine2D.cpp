@@ -17,6 +17,33 @@ int ClampPixel(double p) {
   return static_cast<int>(std::floor(p + 0.5));
 }
 
+// Liang-Barsky: the part of segment a-b inside the box, false when none.
+bool ClipSegment(wxPoint& a, wxPoint& b, const wxRect& box) {
+  const double x0 = a.x, y0 = a.y, dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+  double t0 = 0, t1 = 1;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {x0 - box.x, box.x + box.width - 1 - x0, y0 - box.y, box.y + box.height - 1 - y0};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return false;
+      continue;
+    }
+    const double r = q[k] / p[k];
+    if (p[k] < 0) {
+      if (r > t1) return false;
+      t0 = std::max(t0, r);
+    } else {
+      if (r < t0) return false;
+      t1 = std::min(t1, r);
+    }
+  }
+  const wxPoint from(static_cast<int>(std::lround(x0 + t0 * dx)), static_cast<int>(std::lround(y0 + t0 * dy)));
+  const wxPoint to(static_cast<int>(std::lround(x0 + t1 * dx)), static_cast<int>(std::lround(y0 + t1 * dy)));
+  a = from;
+  b = to;
+  return true;
+}
+
 }  // namespace
 
 double PlotTransform::PixelX(double x) const {
@@ -109,22 +136,42 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   auto pixel = [&](std::size_t i, double y) { return wxPoint(ClampPixel(x0 + data.X(i) * xk), ClampPixel(y0 + y * yk)); };
 
   std::vector<wxPoint> points;
+  // Strokes of at most eight points: the rasterizer's work grows faster
+  // than the points of one stroke, and a noisy year's columns each run the
+  // row's height, so short strokes draw it over ten times faster than one.
+  // Strokes share their end points, and round caps close the joins.
+  auto stroke = [&](const std::vector<wxPoint>& piece) {
+    constexpr std::size_t Chunk = 8;
+    for (std::size_t i = 0; i + 1 < piece.size(); i += Chunk - 1)
+      dc.DrawLines(static_cast<int>(std::min(Chunk, piece.size() - i)), piece.data() + i);
+  };
+  // Clipped to the axis area here rather than by the device context, whose
+  // clipping some targets (a PDF page moved to its printable area) restore
+  // wrongly afterwards.
+  const wxRect box = t.area;
+  std::vector<wxPoint> piece;
   auto flush = [&] {
     if (points.size() == 1) points.push_back(points.front());
-    // The rasterizer's work grows faster than the points of one stroke, and
-    // a noisy year's columns each run the row's height: eight points a
-    // stroke draw it over ten times faster than one stroke. Strokes share
-    // their end points, and round caps close the joins.
-    constexpr std::size_t Chunk = 8;
-    for (std::size_t i = 0; i + 1 < points.size(); i += Chunk - 1) {
-      const std::size_t n = std::min(Chunk, points.size() - i);
-      dc.DrawLines(static_cast<int>(n), points.data() + i);
+    piece.clear();
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+      wxPoint a = points[i], b = points[i + 1];
+      const bool aInside = box.Contains(a);
+      if (!ClipSegment(a, b, box)) continue;
+      if (!aInside || piece.empty()) {
+        stroke(piece);
+        piece.assign(1, a);
+      }
+      piece.push_back(b);
+      if (b != points[i + 1]) {
+        stroke(piece);
+        piece.clear();
+      }
     }
+    stroke(piece);
     points.clear();
   };
   const int w = std::max(1, static_cast<int>(std::lround(width_)));
   dc.SetPen(wxPen(ToWxColour(color_), w, wxPENSTYLE_SOLID));
-  wxDCClipper clip(dc, t.area);
 
   if (!decimate_) {
     points.reserve(last - first);
