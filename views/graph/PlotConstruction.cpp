@@ -1,5 +1,7 @@
 #include "views/graph/PlotConstruction.h"
 
+#include <stdexcept>
+
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/core/TimeFormat.h"
@@ -60,6 +62,7 @@ void BuildRow(const std::shared_ptr<PlotRegion>& row, const GphData& data, const
 }
 
 std::shared_ptr<PlotRegion> BuildPlot(const PlotHost& host) {
+  if (!host.node) throw std::invalid_argument("In BuildPlot: no instrument");
   GphData data(*host.node, host.address, host.from, host.to, host.folder);
   const std::size_t n = data.series_.size();
   if (n == 0 || data.times_.size() < 3) return nullptr;
