@@ -1,12 +1,13 @@
 #include "app/AppViewClasses.h"
 
+#include "views/graph/GphView.h"
 #include "views/placeholder/PlaceholderViews.h"
 
 namespace PardeloStravon {
 
 TheAppIMFC::ViewClasses ApplicationViewClasses() {
   return {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder), wxCLASSINFO(SerialPlaceholder),
-          wxCLASSINFO(GraphPlaceholder), wxCLASSINFO(ProgramPlaceholder)};
+          wxCLASSINFO(GphView), wxCLASSINFO(ProgramPlaceholder)};
 }
 
 }  // namespace PardeloStravon
