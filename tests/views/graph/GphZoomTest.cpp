@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "tests/support/TzScope.h"
 #include "tests/views/graph/RowsFixture.h"
 #include "views/graph/GphZoom.h"
 #include "views/graph/RowRange.h"
@@ -134,6 +135,32 @@ TEST(GphZoomRows, WithoutRowOrParentNothingHappens) {
   EXPECT_FALSE(ZoomResetRows(rows.Gfx(), nullptr));
   EXPECT_EQ(PixelToX(nullptr, 10), 0);
   EXPECT_EQ(PointerInfoText(nullptr, 1, 2, 0, L"%H"), L"");
+}
+
+TEST(GphPointerInfo, NamesTheNearerSampleThePointersOwnTimeAndEveryRowsValue) {
+  TestSupport::TzScope zone("Europe/Berlin");
+  const std::time_t from = 1700000000;  // 23:13:20 local
+  RowsFixture rows({0, 10, 20, 30}, {{21.456789, 22.5, 23, 24}, {55, 56.125, 57, 58}});
+  rows.Draw(wxRect(0, 0, 400, 300));
+  auto pixelOf = [&](long x) {
+    for (int px = 0; px < 400; ++px)
+      if (PixelToX(rows.Row(0), px) == x) return px;
+    ADD_FAILURE() << "no pixel shows x " << x;
+    return 0;
+  };
+  struct Case {
+    long x;
+    std::wstring tail;  // after "(px,7)"
+  } cases[] = {
+      {2, L"(0s,nr.0,21.4568)(23:13:22 14.11.2023,S0=21.4568,S1=55)"},
+      {14, L"(10s,nr.1,22.5)(23:13:34 14.11.2023,S0=22.5,S1=56.125)"},
+      {15, L"(20s,nr.2,23)(23:13:35 14.11.2023,S0=23,S1=57)"},  // a tie: the later
+  };
+  for (const Case& c : cases) {
+    const int px = pixelOf(c.x);
+    EXPECT_EQ(PointerInfoText(rows.Row(0), px, 7, from, L"%H:%M:%S\n%d.%m.%Y"),
+              L"(" + std::to_wstring(px) + L",7)" + c.tail);
+  }
 }
 
 }  // namespace

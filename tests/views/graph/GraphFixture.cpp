@@ -3,7 +3,6 @@
 #include <wx/dcclient.h>
 
 #include <chrono>
-#include <cstdlib>
 
 #include "document/QziDocIStd.h"
 #include "foundation/catalogue/Frames.h"
@@ -21,20 +20,6 @@
 namespace TestSupport {
 
 using namespace PardeloStravon;
-
-ZoneScope::ZoneScope(const char* tz) {
-  if (const char* old = std::getenv("TZ")) saved_ = old;
-  setenv("TZ", tz, 1);
-  tzset();
-}
-
-ZoneScope::~ZoneScope() {
-  if (saved_)
-    setenv("TZ", saved_->c_str(), 1);
-  else
-    unsetenv("TZ");
-  tzset();
-}
 
 GphView* GraphViews::NewGraphic(QziDoc* doc, int address, std::time_t from, std::time_t to, bool follow,
                                 bool print) {

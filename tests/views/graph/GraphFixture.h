@@ -16,6 +16,7 @@
 #include "foundation/core/Clock.h"
 #include "network/DocSignal.h"
 #include "tests/document/gui/FrameworkFixture.h"
+#include "tests/support/TzScope.h"
 #include "views/graph/GphView.h"
 
 namespace PardeloStravon {
@@ -23,15 +24,6 @@ class Node;
 }
 
 namespace TestSupport {
-
-class ZoneScope {
- public:
-  explicit ZoneScope(const char* tz);
-  ~ZoneScope();
-
- private:
-  std::optional<std::string> saved_;
-};
 
 struct Sample {
   long t;  // seconds since 1970
@@ -72,7 +64,7 @@ class GraphFixture : public FrameworkFixture {
   std::string PdfPath(const std::string& name) const;
   int GraphViewCount() const;
 
-  ZoneScope zone_{"Europe/Berlin"};
+  TzScope zone_{"Europe/Berlin"};
   std::optional<PardeloStravon::TestClock> clock_;
   GraphViews graphViews_;
   PardeloStravon::QziDoc* doc_ = nullptr;
