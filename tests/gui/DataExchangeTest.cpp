@@ -11,6 +11,7 @@
 #include "foundation/gui/DialogControls.h"
 #include "tests/gui/TestDialog.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/ScopedTz.h"
 
 using namespace PardeloStravon;
 using TestSupport::IdCheck;
@@ -20,25 +21,7 @@ using TestSupport::TestDialog;
 
 namespace {
 
-// Local time of the test, restored afterwards.
-class ScopedTz {
- public:
-  explicit ScopedTz(const char* tz) {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    setenv("TZ", tz, 1);
-    tzset();
-  }
-  ~ScopedTz() {
-    if (old_)
-      setenv("TZ", old_->c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::optional<std::string> old_;
-};
+using TestSupport::ScopedTz;
 
 bool Show(wxWindow* dialog, const std::function<void(DataExchange&)>& exchange) {
   return UpdateData(dialog, false, exchange);

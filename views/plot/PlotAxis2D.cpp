@@ -104,8 +104,19 @@ void PlotAxis2D::UpdateLabels(wxDC& dc) {
     if (!t.IsVisible()) return 0;
     return (across ? t.GetPixelWidth() : t.GetPixelHeight()) + pad_;
   };
-  if (autoBorders_.left) borders_.left = pad_ + extent(leftLabel_, true) + extent(leftNumber_, true);
-  if (autoBorders_.right) borders_.right = pad_ + extent(rightLabel_, true) + extent(rightNumber_, true);
+  // The first and last bottom numbers may stand out beside the area.
+  int outLeft = 0, outRight = 0;
+  if (bottomNumber_.IsVisible()) {
+    const std::vector<double> xs = Ticks(PlotAxisX);
+    if (!xs.empty()) {
+      outLeft = -bottomNumber_.BoxAround(dc, NumberText(PlotAxisX, xs.front()), PlotTextFoot::Top).GetLeft();
+      outRight = bottomNumber_.BoxAround(dc, NumberText(PlotAxisX, xs.back()), PlotTextFoot::Top).GetRight();
+    }
+  }
+  if (autoBorders_.left)
+    borders_.left = std::max(pad_ + extent(leftLabel_, true) + extent(leftNumber_, true), outLeft + pad_);
+  if (autoBorders_.right)
+    borders_.right = std::max(pad_ + extent(rightLabel_, true) + extent(rightNumber_, true), outRight + pad_);
   if (autoBorders_.bottom) borders_.bottom = pad_ + extent(bottomNumber_, false) + extent(bottomLabel_, false);
   if (autoBorders_.top) borders_.top = pad_ + extent(title_, false);
 }
@@ -118,8 +129,12 @@ wxRect PlotAxis2D::AxisArea(const wxRect& region) const {
   return a;
 }
 
+void PlotAxis2D::WidenAutoBorders(int left, int right) {
+  if (autoBorders_.left) borders_.left = std::max(borders_.left, left);
+  if (autoBorders_.right) borders_.right = std::max(borders_.right, right);
+}
+
 void PlotAxis2D::Draw(wxDC& dc, const wxRect& region, const std::vector<std::shared_ptr<PlotObject>>& objects) {
-  UpdateLabels(dc);
   const wxRect area = AxisArea(region);
   if (brush_) brush_->Fill(dc, area);
   const PlotTransform t{limits_, area};

@@ -85,9 +85,12 @@ class PlotAxis2D {
 
   // The axis area of a region's rectangle: inside the borders.
   wxRect AxisArea(const wxRect& region) const;
-  // Lays out with dc (UpdateLabels) and draws everything but the region's
-  // own background.
+  // Draws everything but the region's own background, as last laid out by
+  // UpdateLabels.
   void Draw(wxDC& dc, const wxRect& region, const std::vector<std::shared_ptr<PlotObject>>& objects);
+  // Automatic left and right borders at least this wide, so that rows of
+  // one column share their axis area's edges.
+  void WidenAutoBorders(int left, int right);
 
  private:
   PlotText title_, bottomLabel_, leftLabel_, rightLabel_;

@@ -58,15 +58,36 @@ void PlotRegion::Draw(wxDC& dc, const wxRect& rect) {
   rect_ = rect;
   if (brush_) brush_->Fill(dc, rect);
   if (children_.empty()) {
+    axis_.UpdateLabels(dc);
     axis_.Draw(dc, rect, objects_);
     return;
   }
+  // Rows of one column line up: the widest automatic side borders serve all.
+  int left = 0, right = 0;
   for (const auto& c : children_) {
+    if (!c->children_.empty()) continue;
+    c->axis_.UpdateLabels(dc);
+    const PlotAutoBorders a = c->axis_.GetAutoBorders();
+    if (a.left) left = std::max(left, c->axis_.GetBorders().left);
+    if (a.right) right = std::max(right, c->axis_.GetBorders().right);
+  }
+  for (const auto& c : children_) {
+    if (c->children_.empty()) c->axis_.WidenAutoBorders(left, right);
     // Shared boundaries round alike, so rows neither overlap nor leave gaps.
     const int top = rect.y + static_cast<int>(std::lround((1.0 - c->top_) * rect.height));
     const int bottom = rect.y + static_cast<int>(std::lround((1.0 - c->bottom_) * rect.height));
-    c->Draw(dc, wxRect(rect.x, top, rect.width, bottom - top));
+    c->DrawLaidOut(dc, wxRect(rect.x, top, rect.width, bottom - top));
   }
+}
+
+void PlotRegion::DrawLaidOut(wxDC& dc, const wxRect& rect) {
+  if (!children_.empty()) {
+    Draw(dc, rect);
+    return;
+  }
+  rect_ = rect;
+  if (brush_) brush_->Fill(dc, rect);
+  axis_.Draw(dc, rect, objects_);
 }
 
 std::shared_ptr<PlotRegion> PlotRegion::RegionAt(const std::shared_ptr<PlotRegion>& self, wxPoint p) const {

@@ -60,6 +60,9 @@ class PlotRegion {
   std::shared_ptr<PlotRegion> RegionAt(const std::shared_ptr<PlotRegion>& self, wxPoint p) const;
 
  private:
+  // A row whose axis its parent has laid out already.
+  void DrawLaidOut(wxDC& dc, const wxRect& rect);
+
   std::wstring name_;
   std::vector<std::shared_ptr<PlotRegion>> children_;
   PlotRegion* parent_ = nullptr;

@@ -90,13 +90,27 @@ double FootOf(PlotTextFoot foot, int height) {
 
 PlotText::PlotText() : font_(LGF_graph) {}
 
-wxSize PlotText::MeasureString(wxDC& dc, const std::wstring& s) const {
+wxRect PlotText::BoxAround(wxDC& dc, const std::wstring& s, PlotTextFoot foot) const {
   SelectPlotFont(dc, font_);
   const Block b = Layout(dc, s);
   const double h = static_cast<double>(b.lineHeight) * b.lines.size();
-  const double a = angle_ * M_PI / 180.0, c = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
-  return wxSize(static_cast<int>(std::ceil(b.width * c + h * sn - 1e-9)),
-                static_cast<int>(std::ceil(b.width * sn + h * c - 1e-9)));
+  const double a = angle_ * M_PI / 180.0, c = std::cos(a), sn = std::sin(a);
+  const double x0 = StartOf(align_, b.width), y0 = FootOf(foot, static_cast<int>(h));
+  double left = 1e300, right = -1e300, top = 1e300, bottom = -1e300;
+  for (double x : {x0, x0 + b.width})
+    for (double y : {y0, y0 + h}) {
+      const double px = x * c + y * sn, py = -x * sn + y * c;
+      left = std::min(left, px);
+      right = std::max(right, px);
+      top = std::min(top, py);
+      bottom = std::max(bottom, py);
+    }
+  const int l = static_cast<int>(std::floor(left + 1e-9)), t = static_cast<int>(std::floor(top + 1e-9));
+  return wxRect(l, t, static_cast<int>(std::ceil(right - 1e-9)) - l, static_cast<int>(std::ceil(bottom - 1e-9)) - t);
+}
+
+wxSize PlotText::MeasureString(wxDC& dc, const std::wstring& s) const {
+  return BoxAround(dc, s, PlotTextFoot::Top).GetSize();
 }
 
 void PlotText::Measure(wxDC& dc) {

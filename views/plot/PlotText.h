@@ -50,6 +50,8 @@ class PlotText {
   void DrawString(wxDC& dc, const std::wstring& s, wxPoint anchor, PlotTextFoot foot) const;
   // The bounding box of another string with this text's looks.
   wxSize MeasureString(wxDC& dc, const std::wstring& s) const;
+  // Where that box lies around the anchor (the anchor at (0, 0)).
+  wxRect BoxAround(wxDC& dc, const std::wstring& s, PlotTextFoot foot) const;
 
  private:
   std::wstring string_;

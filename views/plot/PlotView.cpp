@@ -41,12 +41,15 @@ void PlotView::ClearEvent() { event_.reset(); }
 
 void PlotView::SetDirty() { Refresh(false); }
 
-void PlotView::DrawPlot(wxDC& dc, const wxRect& rect) {
-  dc.SetBackground(*wxWHITE_BRUSH);
+void DrawPlotTree(wxDC& dc, PlotRegion* root, const wxRect& rect) {
   dc.SetBrush(*wxWHITE_BRUSH);
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.DrawRectangle(rect);
-  if (root_) root_->Draw(dc, rect);
+  if (root) root->Draw(dc, rect);
+}
+
+void PlotView::DrawPlot(wxDC& dc, const wxRect& rect) {
+  DrawPlotTree(dc, root_.get(), rect);
   resizeNeeded_ = false;
 }
 

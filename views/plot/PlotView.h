@@ -12,6 +12,10 @@ namespace PardeloStravon {
 
 class PlotView;
 
+// White under the tree, then the tree over the rectangle: what the view
+// shows, for any device context (bitmaps, pages).
+void DrawPlotTree(wxDC& dc, PlotRegion* root, const wxRect& rect);
+
 // The handler of a view's input. It knows its view and the row under the
 // pointer at the last mouse event (none before the first).
 class PlotEvent {
@@ -29,6 +33,10 @@ class PlotEvent {
 
  private:
   friend class PlotView;
+
+// White under the tree, then the tree over the rectangle: what the view
+// shows, for any device context (bitmaps, pages).
+void DrawPlotTree(wxDC& dc, PlotRegion* root, const wxRect& rect);
   PlotView* view_ = nullptr;
   std::weak_ptr<PlotRegion> region_;
 };

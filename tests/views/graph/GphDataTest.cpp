@@ -271,6 +271,23 @@ TEST_F(GphDataTest, MissingFile_GivesEmptySeriesWithTheirLabels) {
   EXPECT_TRUE(GphData(*node_, Address, T0, T0 + Window, Folder() + L"/absent").times_.empty());
 }
 
+// A reading long enough to back the rest of its series with large pages
+// keeps every record, before and after that point, in order.
+TEST_F(GphDataTest, LongReading_KeepsEveryRecord) {
+  const long count = 70000;
+  std::string file;
+  for (long i = 0; i < count; ++i)
+    file += Readings(T0 + 60 * i, -20 + i % 600 / 10.0, i % 1000 / 10.0) + "\r\n";
+  std::istringstream in(file);
+  const GphData data = ReadGphData(*node_, in, T0, T0 + 60 * count);
+  ASSERT_EQ(data.times_.size(), static_cast<std::size_t>(count));
+  for (long i = 0; i < count; ++i) {
+    ASSERT_EQ(data.times_[i], 60 * i);
+    ASSERT_NEAR(data.series_[0][i], -20 + i % 600 / 10.0, 1e-9) << i;
+    ASSERT_NEAR(data.series_[1][i], i % 1000 / 10.0, 1e-9) << i;
+  }
+}
+
 // Messy files made from good ones by random damage: the in-place reader
 // keeps exactly what formatted input per line keeps.
 TEST_F(GphDataTest, DamagedLines_InPlaceReadingAgreesWithFormattedInput) {
