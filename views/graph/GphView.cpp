@@ -80,10 +80,11 @@ class GphView::Holder : public wxFrame {
 
 PrintMargins PagePrintArea(const Platform::PageGeometry& page) {
   const double ppiX = page.ppi.x > 0 ? page.ppi.x : 72, ppiY = page.ppi.y > 0 ? page.ppi.y : 72;
-  // The printable size as the printer reports it in whole millimetres,
-  // back in device units.
-  const long mmX = std::lround(page.printable.width * 25.4 / ppiX);
-  const long mmY = std::lround(page.printable.height * 25.4 / ppiY);
+  // The printable size as the printer reports it in whole millimetres
+  // (cut, so that the margins never reach into the unprintable band), back
+  // in device units.
+  const long mmX = static_cast<long>(page.printable.width * 25.4 / ppiX);
+  const long mmY = static_cast<long>(page.printable.height * 25.4 / ppiY);
   const long pw = std::lround((mmX * 100 - 1) * ppiX / 2540.0) - 1;
   const long ph = std::lround((mmY * 100 - 1) * ppiY / 2540.0) - 1;
   const long left = page.printable.x, top = page.printable.y;

@@ -1,7 +1,10 @@
 #include "views/plot/PlotLine2D.h"
 
+#include <wx/graphics.h>
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace PardeloStravon {
@@ -16,6 +19,30 @@ int ClampPixel(double p) {
   if (p > 1e6) return 1000000;
   return static_cast<int>(std::floor(p + 0.5));
 }
+
+// A clip that ends as it began. Ending a DC clip on a graphics-context DC
+// clips it to the context's size, and a context made on a PDF page has the
+// size 0 x 0: nothing drawn afterwards would reach the page.
+class ClipScope {
+ public:
+  ClipScope(wxDC& dc, const wxRect& r) : gc_(dc.GetGraphicsContext()) {
+    if (gc_) {
+      gc_->PushState();
+      gc_->Clip(r.x, r.y, r.width, r.height);
+    } else {
+      clipper_.emplace(dc, r);
+    }
+  }
+  ~ClipScope() {
+    if (gc_) gc_->PopState();
+  }
+  ClipScope(const ClipScope&) = delete;
+  ClipScope& operator=(const ClipScope&) = delete;
+
+ private:
+  wxGraphicsContext* gc_;
+  std::optional<wxDCClipper> clipper_;
+};
 
 }  // namespace
 
@@ -90,7 +117,7 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   };
   const int w = std::max(1, static_cast<int>(std::lround(width_)));
   dc.SetPen(wxPen(ToWxColour(color_), w, wxPENSTYLE_SOLID));
-  wxDCClipper clip(dc, t.area);
+  ClipScope clip(dc, t.area);
 
   if (!decimate_) {
     points.reserve(last - first);

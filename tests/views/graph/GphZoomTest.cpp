@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "tests/support/TzScope.h"
+#include "tests/support/ScopedTz.h"
 #include "tests/views/graph/RowsFixture.h"
 #include "views/graph/GphZoom.h"
 #include "views/graph/RowRange.h"
@@ -138,7 +138,7 @@ TEST(GphZoomRows, WithoutRowOrParentNothingHappens) {
 }
 
 TEST(GphPointerInfo, NamesTheNearerSampleThePointersOwnTimeAndEveryRowsValue) {
-  TestSupport::TzScope zone("Europe/Berlin");
+  TestSupport::ScopedTz zone("Europe/Berlin");
   const std::time_t from = 1700000000;  // 23:13:20 local
   RowsFixture rows({0, 10, 20, 30}, {{21.456789, 22.5, 23, 24}, {55, 56.125, 57, 58}});
   rows.Draw(wxRect(0, 0, 400, 300));

@@ -16,7 +16,7 @@
 #include "foundation/core/Clock.h"
 #include "network/DocSignal.h"
 #include "tests/document/gui/FrameworkFixture.h"
-#include "tests/support/TzScope.h"
+#include "tests/support/ScopedTz.h"
 #include "views/graph/GphView.h"
 
 namespace PardeloStravon {
@@ -64,7 +64,7 @@ class GraphFixture : public FrameworkFixture {
   std::string PdfPath(const std::string& name) const;
   int GraphViewCount() const;
 
-  TzScope zone_{"Europe/Berlin"};
+  ScopedTz zone_{"Europe/Berlin"};
   std::optional<PardeloStravon::TestClock> clock_;
   GraphViews graphViews_;
   PardeloStravon::QziDoc* doc_ = nullptr;
