@@ -3,10 +3,10 @@
 // a synthetic one of 300 parameters in 30 sub-groups. Needs a display: run
 // under xvfb-run.
 #include <benchmark/benchmark.h>
-#include <wx/app.h>
 
 #include <memory>
 
+#include "bench/BenchToolkit.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "network/nodes/Node.h"
 #include "tests/support/TestCatalogue.h"
@@ -16,11 +16,6 @@
 using namespace PardeloStravon;
 
 namespace {
-
-class BenchApp : public wxApp {
- public:
-  bool OnInit() override { return true; }
-};
 
 std::wstring LargestShippedType() {
   std::wstring largest;
@@ -111,20 +106,5 @@ BENCHMARK(BM_ScrollPageDownAndUp_300Parameters)->Unit(benchmark::kMillisecond)->
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("NO_AT_BRIDGE", "1", 0);
-  setenv("GDK_BACKEND", "x11", 0);
-  setenv("GSETTINGS_BACKEND", "memory", 0);
-  wxApp::SetInstance(new BenchApp);
-  int wxArgc = 1;
-  char name[] = "more-bench";
-  char* wxArgv[] = {name, nullptr};
-  if (!wxEntryStart(wxArgc, wxArgv)) return 1;
-  wxTheApp->CallOnInit();
-  TestSupport::LoadNetworkTestCatalogue();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  wxTheApp->OnExit();
-  wxEntryCleanup();
-  return 0;
+  return Bench::RunWithToolkit(argc, argv, [] { TestSupport::LoadNetworkTestCatalogue(); });
 }

@@ -27,32 +27,43 @@ PlotColor ColorFromRef(COLORREF c) {
 
 std::wstring GraphLayoutString(const GphData& data) { return GraphLayoutString(data.series_.size()); }
 
-void BuildRow(const std::shared_ptr<PlotRegion>& row, const GphData& data, const std::wstring& title,
-              std::size_t i) {
-  row->SetName(L"My Child " + std::to_wstring(i));
-  row->SetBrush(std::make_shared<PlotLinearGradientBrush>(RowFrom, RowTo, 0));
-  PlotAxis2D& axis = *row->GetAxe();
+namespace {
+
+// A row over data that may be shared: every row of a graph has the same X.
+void BuildRowOf(PlotRegion& row, const std::wstring& label, const std::wstring& title, std::size_t i,
+                std::size_t n, std::shared_ptr<PlotVectorL> x, std::shared_ptr<PlotVectorD> y) {
+  row.SetName(L"My Child " + std::to_wstring(i));
+  row.SetBrush(std::make_shared<PlotLinearGradientBrush>(RowFrom, RowTo, 0));
+  PlotAxis2D& axis = *row.GetAxe();
   axis.SetBrush(std::make_shared<PlotLinearGradientBrush>(AxisFrom, AxisTo, 90));
   axis.SetTitle(title);
   axis.SetTimeLabel(true);
   axis.GetBottomLabel().SetString(DictText(CTW_Gr_Time));
   axis.SetBorderLineVisibility(PlotBorderLines{false, true, false, false});
-  axis.GetLeftLabel().SetString(data.labels_.at(i));
-  const std::size_t n = data.series_.size();
+  axis.GetLeftLabel().SetString(label);
   if (i + 1 != n) {
     axis.GetBottomNumber().Hide();
     axis.GetBottomLabel().Hide();
   }
   if (i != 0) axis.GetTopLabel().Hide();
   auto line = std::make_shared<PlotLine2D>(LineColor, LineSecond);
-  line->SetDatas(std::make_shared<PlotVectorL>(data.times_), std::make_shared<PlotVectorD>(data.series_.at(i)));
-  row->AddObject(line);
+  line->SetDatas(std::move(x), std::move(y));
+  row.AddObject(line);
+}
+
+}  // namespace
+
+void BuildRow(const std::shared_ptr<PlotRegion>& row, const GphData& data, const std::wstring& title,
+              std::size_t i) {
+  BuildRowOf(*row, data.labels_.at(i), title, i, data.series_.size(), std::make_shared<PlotVectorL>(data.times_),
+             std::make_shared<PlotVectorD>(data.series_.at(i)));
 }
 
 std::shared_ptr<PlotRegion> BuildPlot(const PlotHost& host) {
-  const GphData data(*host.node, host.address, host.from, host.to, host.folder);
+  GphData data(*host.node, host.address, host.from, host.to, host.folder);
   const std::size_t n = data.series_.size();
   if (n == 0 || data.times_.size() < 3) return nullptr;
+
 
   // The title stands on one line whatever the format's line breaks.
   const std::wstring format = host.options.dteFmt_.get().Text();
@@ -63,7 +74,12 @@ std::shared_ptr<PlotRegion> BuildPlot(const PlotHost& host) {
   auto root = std::make_shared<PlotRegion>();
   root->Layout(GraphLayoutString(data));
   root->SetName(L"Pardelo Plot");
-  for (std::size_t i = 0; i < n; ++i) BuildRow(root->GetChild(i), data, title, i);
+  // A year holds half a million records a series: the rows share the times
+  // and take the values over instead of copying them.
+  auto x = std::make_shared<PlotVectorL>(std::move(data.times_));
+  for (std::size_t i = 0; i < n; ++i)
+    BuildRowOf(*root->GetChild(i), data.labels_[i], title, i, n, x,
+               std::make_shared<PlotVectorD>(std::move(data.series_[i])));
   if (host.dc) root->ZoomAll(*host.dc, true);
   return root;
 }

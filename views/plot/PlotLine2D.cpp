@@ -1,10 +1,7 @@
 #include "views/plot/PlotLine2D.h"
 
-#include <wx/graphics.h>
-
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 namespace PardeloStravon {
@@ -20,29 +17,32 @@ int ClampPixel(double p) {
   return static_cast<int>(std::floor(p + 0.5));
 }
 
-// A clip that ends as it began. Ending a DC clip on a graphics-context DC
-// clips it to the context's size, and a context made on a PDF page has the
-// size 0 x 0: nothing drawn afterwards would reach the page.
-class ClipScope {
- public:
-  ClipScope(wxDC& dc, const wxRect& r) : gc_(dc.GetGraphicsContext()) {
-    if (gc_) {
-      gc_->PushState();
-      gc_->Clip(r.x, r.y, r.width, r.height);
+// Liang-Barsky: the part of segment a-b inside the box, false when none.
+bool ClipSegment(wxPoint& a, wxPoint& b, const wxRect& box) {
+  const double x0 = a.x, y0 = a.y, dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+  double t0 = 0, t1 = 1;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {x0 - box.x, box.x + box.width - 1 - x0, y0 - box.y, box.y + box.height - 1 - y0};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return false;
+      continue;
+    }
+    const double r = q[k] / p[k];
+    if (p[k] < 0) {
+      if (r > t1) return false;
+      t0 = std::max(t0, r);
     } else {
-      clipper_.emplace(dc, r);
+      if (r < t0) return false;
+      t1 = std::min(t1, r);
     }
   }
-  ~ClipScope() {
-    if (gc_) gc_->PopState();
-  }
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
-
- private:
-  wxGraphicsContext* gc_;
-  std::optional<wxDCClipper> clipper_;
-};
+  const wxPoint from(static_cast<int>(std::lround(x0 + t0 * dx)), static_cast<int>(std::lround(y0 + t0 * dy)));
+  const wxPoint to(static_cast<int>(std::lround(x0 + t1 * dx)), static_cast<int>(std::lround(y0 + t1 * dy)));
+  a = from;
+  b = to;
+  return true;
+}
 
 }  // namespace
 
@@ -65,6 +65,25 @@ double PlotTransform::DataX(double px) const {
   return lo + (px - area.x) / area.width * (hi - lo);
 }
 
+namespace {
+
+// The data as plain arrays when they are the usual vectors, so a year of
+// points is read without a call per value.
+struct Samples {
+  const PlotVector& xv;
+  const PlotVector& yv;
+  const long* xl = nullptr;
+  const double* yd = nullptr;
+  Samples(const PlotVector& x, const PlotVector& y) : xv(x), yv(y) {
+    if (auto* v = dynamic_cast<const PlotVectorL*>(&x)) xl = v->GetV().data();
+    if (auto* v = dynamic_cast<const PlotVectorD*>(&y)) yd = v->GetV().data();
+  }
+  double X(std::size_t i) const { return xl ? static_cast<double>(xl[i]) : xv.at(i); }
+  double Y(std::size_t i) const { return yd ? yd[i] : yv.at(i); }
+};
+
+}  // namespace
+
 PlotLine2D::PlotLine2D(const PlotColor& color, const PlotColor& second) : color_(color), second_(second) {}
 
 std::size_t PlotLine2D::GetNPoints() const {
@@ -80,9 +99,10 @@ void PlotLine2D::SetDatas(std::shared_ptr<PlotVector> x, std::shared_ptr<PlotVec
     extent_ = PlotRect{};
     return;
   }
-  extent_ = PlotRect{x_->at(0), x_->at(n - 1), y_->at(0), y_->at(0)};
+  const Samples data(*x_, *y_);
+  extent_ = PlotRect{data.X(0), data.X(n - 1), data.Y(0), data.Y(0)};
   for (std::size_t i = 0; i < n; ++i) {
-    const double y = y_->at(i);
+    const double y = data.Y(i);
     if (y < extent_.bottom) extent_.bottom = y;
     if (y > extent_.top) extent_.top = y;
   }
@@ -91,43 +111,77 @@ void PlotLine2D::SetDatas(std::shared_ptr<PlotVector> x, std::shared_ptr<PlotVec
 void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   const std::size_t n = GetNPoints();
   if (n == 0 || t.area.IsEmpty()) return;
+  const Samples data(*x_, *y_);
   // Only the samples inside the visible X range and one on either side.
   std::size_t first = 0, last = n;
   {
     std::size_t lo = 0, hi = n;
     while (lo < hi) {
       const std::size_t mid = lo + (hi - lo) / 2;
-      if (x_->at(mid) < t.limits.left) lo = mid + 1; else hi = mid;
+      if (data.X(mid) < t.limits.left) lo = mid + 1; else hi = mid;
     }
     first = lo > 0 ? lo - 1 : 0;
     lo = first;
     hi = n;
     while (lo < hi) {
       const std::size_t mid = lo + (hi - lo) / 2;
-      if (x_->at(mid) <= t.limits.right) lo = mid + 1; else hi = mid;
+      if (data.X(mid) <= t.limits.right) lo = mid + 1; else hi = mid;
     }
     last = std::min(n, lo + 1);
   }
 
+  // The transform as one multiply and add per coordinate.
+  const double x0 = t.PixelX(0), xk = t.PixelX(1) - x0;
+  const double y0 = t.PixelY(0), yk = t.PixelY(1) - y0;
+  auto pixel = [&](std::size_t i, double y) { return wxPoint(ClampPixel(x0 + data.X(i) * xk), ClampPixel(y0 + y * yk)); };
+
   std::vector<wxPoint> points;
+  // Strokes of at most eight points: the rasterizer's work grows faster
+  // than the points of one stroke, and a noisy year's columns each run the
+  // row's height, so short strokes draw it over ten times faster than one.
+  // Strokes share their end points, and round caps close the joins.
+  auto stroke = [&](const std::vector<wxPoint>& piece) {
+    constexpr std::size_t Chunk = 8;
+    for (std::size_t i = 0; i + 1 < piece.size(); i += Chunk - 1)
+      dc.DrawLines(static_cast<int>(std::min(Chunk, piece.size() - i)), piece.data() + i);
+  };
+  // Clipped to the axis area here rather than by the device context, whose
+  // clipping some targets (a PDF page moved to its printable area) restore
+  // wrongly afterwards.
+  const wxRect box = t.area;
+  std::vector<wxPoint> piece;
   auto flush = [&] {
     if (points.size() == 1) points.push_back(points.front());
-    if (points.size() >= 2) dc.DrawLines(static_cast<int>(points.size()), points.data());
+    piece.clear();
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+      wxPoint a = points[i], b = points[i + 1];
+      const bool aInside = box.Contains(a);
+      if (!ClipSegment(a, b, box)) continue;
+      if (!aInside || piece.empty()) {
+        stroke(piece);
+        piece.assign(1, a);
+      }
+      piece.push_back(b);
+      if (b != points[i + 1]) {
+        stroke(piece);
+        piece.clear();
+      }
+    }
+    stroke(piece);
     points.clear();
   };
   const int w = std::max(1, static_cast<int>(std::lround(width_)));
   dc.SetPen(wxPen(ToWxColour(color_), w, wxPENSTYLE_SOLID));
-  ClipScope clip(dc, t.area);
 
   if (!decimate_) {
     points.reserve(last - first);
     for (std::size_t i = first; i < last; ++i) {
-      const double y = y_->at(i);
+      const double y = data.Y(i);
       if (!std::isfinite(y)) {
         flush();
         continue;
       }
-      points.emplace_back(ClampPixel(t.PixelX(x_->at(i))), ClampPixel(t.PixelY(y)));
+      points.push_back(pixel(i, y));
     }
     flush();
     return;
@@ -153,13 +207,13 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
     open = false;
   };
   for (std::size_t i = first; i < last; ++i) {
-    const double y = y_->at(i);
+    const double y = data.Y(i);
     if (!std::isfinite(y)) {
       close();
       flush();
       continue;
     }
-    const wxPoint p(ClampPixel(t.PixelX(x_->at(i))), ClampPixel(t.PixelY(y)));
+    const wxPoint p = pixel(i, y);
     if (open && p.x == column) {
       // Screen y grows downwards: the lowest value has the largest y.
       if (p.y > lowP.y) { lowP = p; lowI = i; }

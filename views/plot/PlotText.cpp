@@ -23,7 +23,29 @@ wxColour ToWxColour(const PlotColor& c) {
   return wxColour(byte(c.r), byte(c.g), byte(c.b));
 }
 
+namespace {
+
+// Making a toolkit font and measuring it costs far more than drawing a
+// number: the last fonts made are kept for the same device and scale.
+struct FontKey {
+  LOGFONTW lf;
+  wxSize ppi;
+  double sx, sy;
+  bool operator==(const FontKey& o) const { return lf == o.lf && ppi == o.ppi && sx == o.sx && sy == o.sy; }
+};
+
+}  // namespace
+
 void SelectPlotFont(wxDC& dc, const LOGFONTW& lf) {
+  static thread_local std::vector<std::pair<FontKey, wxFont>> made;
+  FontKey key{lf, dc.GetPPI(), 0, 0};
+  dc.GetUserScale(&key.sx, &key.sy);
+  for (const auto& [k, f] : made)
+    if (k == key) {
+      dc.SetFont(f);
+      return;
+    }
+
   // The record's height counts as a character height whatever its sign:
   // the layer's heights are its own.
   const double em = std::clamp(std::fabs(static_cast<double>(lf.lfHeight)) * PlotFontScale, 1.0, 4000.0);
@@ -40,6 +62,8 @@ void SelectPlotFont(wxDC& dc, const LOGFONTW& lf) {
     font.SetFractionalPointSize(std::max(0.5, font.GetFractionalPointSize() * want / cell));
     dc.SetFont(font);
   }
+  if (made.size() >= 16) made.erase(made.begin());
+  made.emplace_back(key, font);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "views/graph/GraphLayout.h"
 #include "views/plot/PlotLayout.h"
+#include "views/plot/PlotRegion.h"
 
 using namespace PardeloStravon;
 
@@ -38,14 +39,18 @@ TEST(GraphLayout, StringIsWrittenCharacterForCharacterWithTheSinglePrecisionStep
 TEST(GraphLayout, EachStringLaysOutOneRowPerSeriesAtItsBoundaries) {
   for (const auto& c : LayoutCases) {
     SCOPED_TRACE(c.n);
-    const std::vector<double> y = ParseRowLayout(GraphLayoutString(c.n));
-    ASSERT_EQ(y.size(), c.n + 1);
-    EXPECT_EQ(y.front(), 1.0);
-    EXPECT_EQ(y.back(), 0.0);
+    PlotRegion root;
+    root.Layout(GraphLayoutString(c.n));
+    ASSERT_EQ(root.GetNChildren(), c.n);
+    EXPECT_EQ(root.GetChild(0)->TopFraction(), 1.0);
+    EXPECT_EQ(root.GetChild(c.n - 1)->BottomFraction(), 0.0);
     const long step = c.n == 1 ? 9499 : c.n == 2 ? 4749 : c.n == 3 ? 3166 : c.n == 4 ? 2374 : 474;
-    for (std::size_t i = 1; i < c.n; ++i) EXPECT_NEAR(y[i], (10000 - step * static_cast<long>(i)) / 10000.0, 1e-12);
+    for (std::size_t i = 1; i < c.n; ++i) {
+      EXPECT_NEAR(root.GetChild(i)->TopFraction(), (10000 - step * static_cast<long>(i)) / 10000.0, 1e-12);
+      EXPECT_EQ(root.GetChild(i)->TopFraction(), root.GetChild(i - 1)->BottomFraction());
+    }
     // The last row also takes the band of the time numbers.
-    EXPECT_NEAR(y[c.n - 1] - y[c.n], 1.0 - (c.n - 1) * step / 10000.0, 1e-12);
+    EXPECT_NEAR(root.GetChild(c.n - 1)->TopFraction(), 1.0 - (c.n - 1) * step / 10000.0, 1e-12);
   }
 }
 
