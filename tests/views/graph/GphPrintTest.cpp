@@ -6,7 +6,6 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/prntbase.h>
-#include <wx/utils.h>
 
 #include <filesystem>
 
@@ -20,6 +19,7 @@
 #include "platform/gui/PrintTarget.h"
 #include "platform/gui/ResourceIds.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/PdfFiles.h"
 #include "tests/views/graph/GraphFixture.h"
 
 namespace {
@@ -29,29 +29,6 @@ using TestSupport::GraphFixture;
 using TestSupport::PumpEvents;
 
 constexpr int Address = 5;
-
-// The lines a command writes on its standard output.
-wxArrayString Run(const std::string& command) {
-  wxArrayString out, err;
-  wxExecute(wxString::FromUTF8(command), out, err, wxEXEC_SYNC);
-  return out;
-}
-
-int Pages(const std::string& pdf) {
-  for (const wxString& line : Run("pdfinfo " + pdf))
-    if (line.StartsWith("Pages:")) return wxAtoi(line.Mid(6).Trim(false));
-  return 0;
-}
-
-// Page 1 at ppi, as rasterized by poppler, kept as <name>.png among the
-// test artifacts.
-wxImage Raster(const std::string& pdf, int ppi, const std::string& name) {
-  const std::string stem = (TestSupport::ArtifactDir() / name).string();
-  Run("pdftoppm -png -singlefile -r " + std::to_string(ppi) + " " + pdf + " " + stem);
-  wxImage image;
-  image.LoadFile(stem + ".png", wxBITMAP_TYPE_PNG);
-  return image;
-}
 
 // The smallest rectangle holding every pixel that is not near white.
 wxRect Inked(const wxImage& image) {
@@ -111,9 +88,9 @@ TEST_F(GphPrintTest, PrintGraphic_ToPdf_OnePageWithThePlotInsideTheMarginsAndNoT
   EXPECT_EQ(GraphViewCount(), 0);  // printed once and gone
   EXPECT_EQ(errors_.Text(), L"");
 
-  ASSERT_EQ(Pages(pdf), 1);
+  ASSERT_EQ(TestSupport::PdfPageCount(pdf), 1);
   constexpr int ppi = 60;
-  const wxImage page = Raster(pdf, ppi, "graph-printed");
+  const wxImage page = TestSupport::RasterizePdf(pdf, ppi);
   ASSERT_TRUE(page.IsOk());
   const wxRect inked = Inked(page);
   ASSERT_FALSE(inked.IsEmpty()) << "a blank page";
@@ -167,8 +144,8 @@ TEST_F(GphPrintTest, PrintPassOnADueNodePrintsThroughTheGraph) {
   EXPECT_TRUE(PrintPass(Std().NetOpt()));
   Std().NetOpt().SetRxEnabled(false);
   EXPECT_EQ(printed, std::vector<int>{Address});
-  EXPECT_EQ(Pages(pdf), 1);
-  EXPECT_FALSE(Inked(Raster(pdf, 30, "graph-print-pass")).IsEmpty());
+  EXPECT_EQ(TestSupport::PdfPageCount(pdf), 1);
+  EXPECT_FALSE(Inked(TestSupport::RasterizePdf(pdf, 30)).IsEmpty());
   PumpEvents();
   EXPECT_EQ(GraphViewCount(), 0);
   EXPECT_EQ(errors_.Text(), L"");
@@ -185,7 +162,7 @@ TEST_F(GphPrintTest, ShownGraph_PrintsThroughTheRouterAndRestylesForTheScreenAft
   ASSERT_EQ(main_->ActiveChildFrm(), view->Frame());
   EXPECT_TRUE(main_->RouteCommand(Platform::ID_FILE_PRINT_DIRECT));
   EXPECT_TRUE(view->LastPrintSucceeded());
-  EXPECT_EQ(Pages(PdfPath("shown.pdf")), 1);
+  EXPECT_EQ(TestSupport::PdfPageCount(PdfPath("shown.pdf")), 1);
   EXPECT_FALSE(view->GetImpl()->busy_);
   // Styled for paper, then for the screen at the next drawing, without
   // reading again.
