@@ -174,4 +174,16 @@ TEST_F(GphZoomWindowTest, PointerMoveWritesItsInformationIntoTheFirstPane) {
   EXPECT_FALSE(view->GetImpl()->busy_);
 }
 
+TEST_F(GphZoomWindowTest, TheGraphTakesTheKeyboardWhenItsFrameIsActivated) {
+  GphView* first = OpenShown();
+  GphView* second = OpenShown();
+  ASSERT_TRUE(first && second);
+  first->Frame()->Activate();
+  PumpEvents();
+  EXPECT_EQ(wxWindow::FindFocus(), first->Window());
+  second->Frame()->Activate();
+  PumpEvents();
+  EXPECT_EQ(wxWindow::FindFocus(), second->Window());
+}
+
 }  // namespace
