@@ -61,6 +61,10 @@ class FrameworkFixture : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // The templates' view classes: placeholders unless a fixture tests a
+  // real view.
+  virtual PardeloStravon::TheAppIMFC::ViewClasses ViewClasses() const;
+
   PardeloStravon::QziDoc* OpenDoc() const;
   int ChildCount() const;
   // A file of the document format with periodic reception and a user
