@@ -34,9 +34,7 @@ void FrameworkFixture::SetUp() {
   InstallViewServices(&views_);
   SaveErrorBox() = [] { ADD_FAILURE() << "an error box of a failed save"; };
   manager_ = new QziDocManager;
-  templates_ = new TheAppIMFC(manager_, {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder),
-                                         wxCLASSINFO(SerialPlaceholder), wxCLASSINFO(GraphPlaceholder),
-                                         wxCLASSINFO(ProgramPlaceholder)});
+  templates_ = new TheAppIMFC(manager_, ViewClasses());
   main_ = new MainFrame(manager_);
   main_->BecomeMainWindow();
   main_->Show();
@@ -61,6 +59,11 @@ void FrameworkFixture::TearDown() {
   InstallShellServices(nullptr);
   InstallCommandDialogs(nullptr);
   SetCurrentLanguage(0);
+}
+
+TheAppIMFC::ViewClasses FrameworkFixture::ViewClasses() const {
+  return {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder), wxCLASSINFO(SerialPlaceholder),
+          wxCLASSINFO(GraphPlaceholder), wxCLASSINFO(ProgramPlaceholder)};
 }
 
 QziDoc* FrameworkFixture::OpenDoc() const { return templates_->OpenDocument(); }

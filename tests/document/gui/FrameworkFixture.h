@@ -1,5 +1,6 @@
 #pragma once
-// A main frame with the six templates over placeholder views, a recording
+// A main frame with the six templates over placeholder views (or the views
+// a fixture names), a recording
 // shell, answering view services and dialog doubles, the shipped tables and
 // short thread timings; every document is closed again after the test.
 #include <gtest/gtest.h>
@@ -60,6 +61,10 @@ class FrameworkFixture : public testing::Test {
   static void SetUpTestSuite();
   void SetUp() override;
   void TearDown() override;
+
+  // The view class of each template; the placeholders unless a fixture
+  // tests real views.
+  virtual PardeloStravon::TheAppIMFC::ViewClasses ViewClasses() const;
 
   PardeloStravon::QziDoc* OpenDoc() const;
   int ChildCount() const;
