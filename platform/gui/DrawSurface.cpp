@@ -1,5 +1,7 @@
 #include "platform/gui/DrawSurface.h"
 
+#include <wx/pen.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -32,7 +34,6 @@ DrawSurface::DrawSurface(wxDC& dc) : DrawSurface(dc, dc.IsOk() ? dc.GetPPI() : w
 DrawSurface::DrawSurface(wxDC& dc, const wxSize& ppi) : dc_(dc), ppi_(UsablePpi(ppi)) {
   if (!dc_.IsOk()) return;
   dc_.GetUserScale(&oldScaleX_, &oldScaleY_);
-  oldLogicalOrigin_ = dc_.GetLogicalOrigin();
   baseX_ = oldScaleX_ > 0 ? oldScaleX_ : 1.0;
   baseY_ = oldScaleY_ > 0 ? oldScaleY_ : 1.0;
   Apply();
@@ -41,15 +42,15 @@ DrawSurface::DrawSurface(wxDC& dc, const wxSize& ppi) : dc_(dc), ppi_(UsablePpi(
 DrawSurface::~DrawSurface() {
   if (!dc_.IsOk()) return;
   dc_.SetUserScale(oldScaleX_, oldScaleY_);
-  dc_.SetAxisOrientation(true, false);
-  dc_.SetLogicalOrigin(oldLogicalOrigin_.x, oldLogicalOrigin_.y);
 }
 
 void DrawSurface::Apply() {
   if (!dc_.IsOk()) return;
-  dc_.SetUserScale(baseX_ * std::abs(scaleX_), baseY_ * std::abs(scaleY_));
-  dc_.SetAxisOrientation(true, yUp_);
-  dc_.SetLogicalOrigin(windowOrg_.x, windowOrg_.y);
+  dc_.SetUserScale(baseX_ * scaleX_, baseY_ * scaleY_);
+}
+
+wxPoint DrawSurface::ToDc(int x, int y) const {
+  return wxPoint(x - windowOrg_.x, yUp_ ? windowOrg_.y - y : y - windowOrg_.y);
 }
 
 wxSize DrawSurface::TextExtent(const std::wstring& text) const {
@@ -142,12 +143,19 @@ wxRect DrawSurface::LogicalToDeviceRect(const wxPoint& a, const wxPoint& b, cons
 void DrawSurface::DrawText(const std::wstring& text, int x, int y, TextAlign align) {
   if (!dc_.IsOk()) return;
   if (align == TextAlign::TopRight) x -= TextExtent(text).GetWidth();
-  dc_.DrawText(text, x, y);
+  dc_.DrawText(text, ToDc(x, y));
 }
 
 void DrawSurface::DrawLine(int x1, int y1, int x2, int y2) {
   if (!dc_.IsOk()) return;
-  dc_.DrawLine(x1, y1, x2, y2);
+  const wxPen old = dc_.GetPen();
+  wxPen pen = old.IsOk() ? old : *wxBLACK_PEN;
+  // One pixel of the context, or a logical unit where that is wider.
+  const double perPixel = 1.0 / std::max(1e-9, std::min(baseX_ * scaleX_, baseY_ * scaleY_));
+  pen.SetWidth(std::max(pen.GetWidth(), static_cast<int>(std::ceil(perPixel))));
+  dc_.SetPen(pen);
+  dc_.DrawLine(ToDc(x1, y1), ToDc(x2, y2));
+  dc_.SetPen(old);
 }
 
 }  // namespace Platform

@@ -31,8 +31,12 @@ class DrawSurface {
  public:
   // The surface starts in MM_TEXT. The context's user scale at this moment is
   // the base that every mode builds on; ppi counts the device units of that
-  // base per inch (dc.GetPPI() unless given). The context's scale, axes and
-  // logical origin are restored when the surface goes.
+  // base per inch (dc.GetPPI() unless given). The context's scale is
+  // restored when the surface goes.
+  //
+  // The context itself always counts y downward: the toolkit's own axis
+  // flip mirrors text on some contexts (cairo's). Draw through DrawText and
+  // DrawLine, or place other drawing with ToDc.
   explicit DrawSurface(wxDC& dc);
   DrawSurface(wxDC& dc, const wxSize& ppi);
   ~DrawSurface();
@@ -82,8 +86,13 @@ class DrawSurface {
   // The text in the selected font and colour, its top at y; align says
   // which of its corners sits at x.
   void DrawText(const std::wstring& text, int x, int y, TextAlign align = TextAlign::TopLeft);
-  // A line with the context's pen.
+  // A line with the context's pen, at least one device pixel wide, as the
+  // framework's default pen.
   void DrawLine(int x1, int y1, int x2, int y2);
+
+  // A logical point in the context's own coordinates (scaled by the
+  // context, y downward, no origin).
+  wxPoint ToDc(int x, int y) const;
 
  private:
   void Apply();
@@ -93,9 +102,8 @@ class DrawSurface {
   double baseX_ = 1, baseY_ = 1;
   // Saved at construction, restored at the end.
   double oldScaleX_ = 1, oldScaleY_ = 1;
-  wxPoint oldLogicalOrigin_;
   int mode_ = MM_TEXT;
-  // Logical to base units, sign of y included.
+  // Logical to base units, as magnitudes.
   double scaleX_ = 1, scaleY_ = 1;
   bool yUp_ = false;
   wxPoint windowOrg_;

@@ -40,16 +40,18 @@ class TargetPrintout : public wxPrintout {
   void GetPageInfo(int* minPage, int* maxPage, int* selFrom, int* selTo) override;
 
   // Runs the printout's pages through the hooks on a device context the
-  // caller made: dc's logical unit is taken to be one device unit of the
-  // geometry, with (0, 0) at the printable area's top-left. The PDF path and
-  // tests use it.
+  // caller made: dc's current user scale makes one logical unit one device
+  // unit of the geometry, with (0, 0) at the paper's top-left. PrepareOn
+  // returns the page count; PrintOn draws one page of 1 .. PageCount(). The
+  // PDF path and tests use them.
   int PrepareOn(wxDC& dc, const PageGeometry& geometry);
   bool PrintOn(wxDC& dc, int page);
 
  protected:
   // Called once the printer's page is known, before any page is asked for:
   // returns the number of pages (0 for nothing to print). dc is prepared as
-  // for a page.
+  // for a page: one logical unit is one printer device unit, (0, 0) the
+  // printable area's top-left, y downward.
   virtual int PreparePages(wxDC& dc, const PageGeometry& geometry) = 0;
   // Draws page 1 .. PageCount() on the prepared dc; false stops the print.
   virtual bool PrintPageOn(wxDC& dc, const PageGeometry& geometry, int page) = 0;
@@ -59,7 +61,10 @@ class TargetPrintout : public wxPrintout {
 
   PageGeometry geometry_{};
   int pageCount_ = 0;
-  bool prepared_ = false;
+  // The context's scale for one printer unit, and the printable area's
+  // top-left in printer units from the context's origin.
+  double baseX_ = 1, baseY_ = 1;
+  wxPoint originInDc_;
 };
 
 // While a path is set, every print (with or without the dialog) goes into

@@ -5,22 +5,15 @@
 
 #include <cstdlib>
 
-#include "foundation/core/FrameworkAdapters.h"
 #include "foundation/gui/TextDrawing.h"
 #include "platform/gui/FontConv.h"
+#include "tests/gui/TestFont.h"
 
 using namespace PardeloStravon;
 using namespace Platform;
+using TestSupport::TestFont;
 
 namespace {
-
-LOGFONTW Font(int height, const wchar_t* face = L"DejaVu Sans") {
-  LOGFONTW lf;
-  lf.lfHeight = height;
-  lf.lfWeight = 400;
-  SetFaceName(lf, face);
-  return lf;
-}
 
 // A drawing surface on a bitmap, as views and printouts get one.
 struct Canvas {
@@ -33,11 +26,11 @@ struct Canvas {
 
 TEST(TextDrawing, FontAndColourScopes_RestoreWhatWasSelected) {
   Canvas c;
-  const wxFont before = ToWxFont(Font(-12, L"DejaVu Serif"));
+  const wxFont before = ToWxFont(TestFont(-12, L"DejaVu Serif"));
   c.surface.SelectFont(before);
   c.surface.SetTextColor(RGB(1, 2, 3));
   {
-    FontSelector font(c.surface, Font(-27), RGB(200, 10, 20));
+    FontSelector font(c.surface, TestFont(-27), RGB(200, 10, 20));
     EXPECT_EQ(c.dc.GetFont().GetFaceName(), "DejaVu Sans");
     // A record's negative height is the character height in pixels.
     EXPECT_EQ(ToLogFont(c.dc.GetFont()).lfHeight, -27);
@@ -56,11 +49,11 @@ TEST(TextDrawing, TextExtent_GrowsWithTheFontAndIsZeroWhereNothingCanBeMeasured)
   Canvas c;
   wxSize small, large;
   {
-    FontSelector font(c.surface, Font(-10), 0);
+    FontSelector font(c.surface, TestFont(-10), 0);
     small = TextExtent(c.surface, L"Room 001");
   }
   {
-    FontSelector font(c.surface, Font(-40), 0);
+    FontSelector font(c.surface, TestFont(-40), 0);
     large = TextExtent(c.surface, L"Room 001");
   }
   EXPECT_GT(small.GetWidth(), 0);
@@ -92,17 +85,17 @@ TEST(TextDrawing, ScaleFontHeight_GivesTheHeightOfTheSameDeviceWidthAndRestoresT
   // A font 2.7 mm high in tenths of millimetres is about ppi x 2.7 / 25.4
   // pixels high in pixels: text hinted at that small device size is a few
   // per cent narrower, and the height is truncated toward zero.
-  const int h = ScaleFontHeight(c.surface, Font(-27), MM_LOMETRIC, MM_TEXT);
+  const int h = ScaleFontHeight(c.surface, TestFont(-27), MM_LOMETRIC, MM_TEXT);
   EXPECT_NEAR(h, -27 * ppi / 254, 1.5);
   EXPECT_LT(h, 0) << "the sign of the height is kept";
   EXPECT_EQ(c.surface.GetMapMode(), MM_TWIPS);
-  EXPECT_EQ(ScaleFontHeight(c.surface, Font(-27), MM_TEXT, MM_TEXT), -27);
+  EXPECT_EQ(ScaleFontHeight(c.surface, TestFont(-27), MM_TEXT, MM_TEXT), -27);
 }
 
 TEST(TextDrawing, ScaleFontHeight_WithoutAWidthToDivideBy_KeepsTheFontsHeight) {
   wxMemoryDC unusable;
   DrawSurface none(unusable);
   none.SetMapMode(MM_LOENGLISH);
-  EXPECT_EQ(ScaleFontHeight(none, Font(-27), MM_LOMETRIC, MM_TEXT), -27);
+  EXPECT_EQ(ScaleFontHeight(none, TestFont(-27), MM_LOMETRIC, MM_TEXT), -27);
   EXPECT_EQ(none.GetMapMode(), MM_LOENGLISH);
 }
