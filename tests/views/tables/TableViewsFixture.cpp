@@ -1,5 +1,6 @@
 #include "tests/views/tables/TableViewsFixture.h"
 
+#include "document/gui/ChildFrm.h"
 #include "document/gui/MainFrameBase.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "platform/gui/ResourceIds.h"
@@ -30,6 +31,20 @@ void TableViewsFixture::SetUp() {
 void TableViewsFixture::TearDown() {
   if (OpenDoc()) Std().NetOpt().SetTroubleshootSerial(false);
   FrameworkFixture::TearDown();
+}
+
+void TableViewsFixture::Settle(wxWindow* window) {
+  for (int i = 0; i < 3; ++i) {
+    PumpEvents();
+    if (window) window->Update();
+    wxMilliSleep(10);
+  }
+  PumpEvents();
+}
+
+std::wstring TableViewsFixture::Pane(wxView* view) {
+  auto* frame = dynamic_cast<ChildFrm*>(view->GetFrame());
+  return frame ? frame->StatusPane(0) : std::wstring(L"<no frame>");
 }
 
 Node& TableViewsFixture::Add(int address, const std::wstring& name, bool active) {

@@ -3,8 +3,10 @@
 // serial views in place of the placeholders, and a few instruments.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
+#include "document/QziDocIMFC.h"
 #include "document/QziDocIStd.h"
 #include "document/gui/QziDoc.h"
 #include "network/nodes/InstrNet.h"
@@ -12,6 +14,14 @@
 #include "tests/document/gui/FrameworkFixture.h"
 
 namespace TestSupport {
+
+// What the paints of a view drew since the log was cleared.
+struct PaintLog {
+  int paints = 0;
+  int fullPaints = 0;
+  std::set<int> rows;  // addresses (status), ring rows (serial)
+  void Clear() { *this = PaintLog(); }
+};
 
 class TableViewsFixture : public FrameworkFixture {
  protected:
@@ -21,6 +31,7 @@ class TableViewsFixture : public FrameworkFixture {
 
   PardeloStravon::QziDocIStd& Std() { return doc_->Std(); }
   PardeloStravon::InstrNet& Net() { return Std().NetOpt().Network(); }
+  PardeloStravon::QziDocIMFC& Fonts() { return *doc_->GetF()->GetIMFC(); }
   // Adds an instrument of the first type with a name, active or not.
   PardeloStravon::Node& Add(int address, const std::wstring& name, bool active = true);
   // Opens a view through its command and returns it (the active one).
@@ -29,6 +40,11 @@ class TableViewsFixture : public FrameworkFixture {
   // The view of the document of that class opened last.
   template <class View>
   View* Find() const;
+
+  // Lets the display deliver every pending paint of the window.
+  static void Settle(wxWindow* window);
+  // The pane 0 text of the view's frame.
+  static std::wstring Pane(wxView* view);
 
   PardeloStravon::QziDoc* doc_ = nullptr;
 };
