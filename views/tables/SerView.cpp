@@ -58,7 +58,10 @@ COLORREF StatusColor(QziDocIMFC& fonts) { return static_cast<COLORREF>(static_ca
 
 SerView::SerView() = default;
 
-SerView::~SerView() { pImpl_.reset(); }
+SerView::~SerView() {
+  // The framework deletes a closed frame's view before its window.
+  if (pImpl_.get()) WindowDestroyed();
+}
 
 TableImpl* SerView::Table() const { return pImpl_.get(); }
 
