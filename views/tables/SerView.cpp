@@ -81,7 +81,7 @@ void SerView::PaintTable(DrawSurface& dc, const wxRegion& update, bool rowPaint)
   int firstRow = 0, lastRow = -1;
   const int step = pImpl_->LineHeight();
   if (step < 0 && !box.IsEmpty()) {
-    const double s = WindowScale();
+    const double s = dc.Ppi().GetHeight() / 254.0;
     int sx = 0, sy = 0;
     if (TableWindow* w = Window()) w->CalcUnscrolledPosition(box.GetLeft(), box.GetTop(), &sx, &sy);
     const double yTop = sy / s;                       // units below the origin

@@ -3,6 +3,7 @@
 #include "document/QziDocIMFC.h"
 #include "document/QziDocIStd.h"
 #include "document/ShellServices.h"
+#include "document/gui/ChildFrm.h"
 #include "document/gui/QziDoc.h"
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/catalogue/Frames.h"
@@ -103,7 +104,8 @@ void StsView::PaintTable(DrawSurface& dc, const wxRegion&, bool rowPaint) {
 
 void StsView::OnCloseStatus() {
   ActivityLog << L"\n" << TimeStamp() << L" StatusView closure menu invocation\n";
-  if (ChildFrm* frame = Frame()) reinterpret_cast<wxWindow*>(frame)->Destroy();
+  // The frame goes with its view, which lets the document know.
+  if (ChildFrm* frame = Frame()) frame->Close(true);
 }
 
 void StsView::OnCatchMyTest() {

@@ -75,14 +75,18 @@ double TableView::WindowScale() {
 }
 
 wxRect TableView::LogicalToClient(int left, int top, int right, int bottom) const {
-  const double s = WindowScale();
-  int sx = 0, sy = 0;
-  if (TableWindow* w = window_.get()) w->CalcScrolledPosition(0, 0, &sx, &sy);
-  const int x0 = static_cast<int>(std::floor(std::min(left, right) * s)) + sx;
-  const int x1 = static_cast<int>(std::ceil(std::max(left, right) * s)) + sx;
-  const int y0 = static_cast<int>(std::floor(-std::max(top, bottom) * s)) + sy;
-  const int y1 = static_cast<int>(std::ceil(-std::min(top, bottom) * s)) + sy;
-  return wxRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+  TableWindow* w = window_.get();
+  if (!w) return wxRect();
+  // The same surface as the paints', at the window's scroll position.
+  wxClientDC dc(w);
+  DrawSurface surface(dc);
+  surface.SetMapMode(MM_LOMETRIC);
+  wxPoint scroll;
+  w->CalcUnscrolledPosition(0, 0, &scroll.x, &scroll.y);
+  wxRect r = surface.LogicalToDeviceRect(wxPoint(left, top), wxPoint(right, bottom), scroll);
+  // Anti-aliased text may reach the next pixel.
+  r.Inflate(1);
+  return r;
 }
 
 void TableView::InvalidateStrip(int left, int top, int right, int bottom) {

@@ -34,7 +34,7 @@ class OptionsView : public TestSupport::TableViewsFixture {
       rows_ = rows;
     });
     view_->Window()->Refresh();
-    Settle(view_->Window());
+    Settle(view_->Window(), &paints_);
     paints_ = 0;
   }
   void TearDown() override {
@@ -89,20 +89,22 @@ TEST_F(OptionsView, EverySignalSetsThePaneRepaintsAndRetitlesAsItsKindSays) {
     Frame()->SetStatusPanes(L"before");
     Frame()->SetTitle(L"old caption");
     Frame()->GetMenuBar()->SetMenuLabel(0, L"stale");
-    Settle(view_->Window());
+    Settle(view_->Window(), &paints_);
     paints_ = 0;
     if (c.throws) {
       EXPECT_THROW(Std().EmitDocSignal(c.address, c.signal), std::invalid_argument);
     } else {
       EXPECT_NO_THROW(Std().EmitDocSignal(c.address, c.signal));
     }
-    Settle(view_->Window());
+    Settle(view_->Window(), &paints_);
     EXPECT_EQ(Pane(view_), c.pane.empty() ? L"before" : c.pane);
     EXPECT_EQ(Frame()->GetTitle().ToStdWstring(), c.retitled ? title : L"old caption");
     EXPECT_EQ(Frame()->GetMenuBar()->GetMenuLabel(0).ToStdWstring() == DictText(CTW_POP_File), c.retitled);
     EXPECT_EQ(paints_ > 0, c.repaint);
     // Every paint draws every instrument, inactive ones included.
-    if (c.repaint) EXPECT_EQ(rows_, 3);
+    if (c.repaint) {
+      EXPECT_EQ(rows_, 3);
+    }
   }
 }
 
@@ -116,7 +118,7 @@ TEST_F(OptionsView, TheTableFollowsTheNetworkAndAnEmptyOneHasOnlyItsHeader) {
   Net().ErasePresent(5);
   Net().ErasePresent(12);
   Std().EmitDocSignal(12, dsRemoveInstr);
-  Settle(view_->Window());
+  Settle(view_->Window(), &paints_);
   EXPECT_EQ(rows_, 0);
   EXPECT_EQ(view_->GetImpl()->ContentSize(false).GetHeight(), 10 - 2 * cy);
 }

@@ -50,7 +50,7 @@ class StatusView : public TestSupport::TableViewsFixture {
       log_.rows.insert(rows.begin(), rows.end());
     });
     view_->Window()->Refresh();
-    Settle(view_->Window());
+    Settle(view_->Window(), &log_.paints);
     log_.Clear();
   }
   void TearDown() override {
@@ -73,8 +73,8 @@ TEST_F(StatusView, EverySignalSetsThePaneRepaintsAndRetitlesAsItsKindSays) {
     int address;
     std::wstring pane;  // empty: unchanged
     Repaint repaint;
-    bool retitled;
-    bool throws;
+    bool retitled = false;
+    bool throws = false;
   } cases[] = {
       {dsRxOk, 3, named(L"3 - Cold room 3: ", CTW_RX_OK), Repaint::rows},
       {dsRgKo, 12, named(L"12 - Dock 12: ", CTW_RG_KO), Repaint::rows},
@@ -104,7 +104,7 @@ TEST_F(StatusView, EverySignalSetsThePaneRepaintsAndRetitlesAsItsKindSays) {
     SCOPED_TRACE(testing::Message() << "signal " << c.signal << " address " << c.address);
     Frame()->SetStatusPanes(L"before");
     Frame()->SetTitle(L"old caption");
-    Settle(view_->Window());
+    Settle(view_->Window(), &log_.paints);
     log_.Clear();
     Frame()->GetMenuBar()->SetMenuLabel(0, L"stale");
     if (c.throws) {
@@ -112,7 +112,7 @@ TEST_F(StatusView, EverySignalSetsThePaneRepaintsAndRetitlesAsItsKindSays) {
     } else {
       EXPECT_NO_THROW(Std().EmitDocSignal(c.address, c.signal));
     }
-    Settle(view_->Window());
+    Settle(view_->Window(), &log_.paints);
     EXPECT_EQ(Pane(view_), c.pane.empty() ? L"before" : c.pane);
     EXPECT_EQ(Frame()->GetTitle().ToStdWstring(), c.retitled ? title : L"old caption");
     EXPECT_EQ(Frame()->GetMenuBar()->GetMenuLabel(0).ToStdWstring() == DictText(CTW_POP_File), c.retitled);
@@ -135,12 +135,12 @@ TEST_F(StatusView, ThreeResultsBeforeOnePaintRedrawExactlyThoseRows) {
   // of the frame beside them: hidden, they leave the strips to one paint.
   for (wxWindow* child : Frame()->GetChildren())
     if (dynamic_cast<wxStaticText*>(child)) child->Hide();
-  Settle(view_->Window());
+  Settle(view_->Window(), &log_.paints);
   log_.Clear();
   Std().EmitDocSignal(3, dsRxOk);
   Std().EmitDocSignal(12, dsRgOk);
   Std().EmitDocSignal(8, dsRxKo);
-  Settle(view_->Window());
+  Settle(view_->Window(), &log_.paints);
   EXPECT_EQ(log_.paints, 1);
   EXPECT_EQ(log_.fullPaints, 0);
   EXPECT_EQ(log_.rows, (std::set<int>{3, 8, 12}));
@@ -156,11 +156,11 @@ TEST_F(StatusView, AnExposureRedrawsEveryRowAndMeasuresTheFontAgain) {
     return lf;
   }();
   Std().EmitDocSignal(3, dsRxOk);
-  Settle(view_->Window());
+  Settle(view_->Window(), &log_.paints);
   EXPECT_EQ(view_->GetImpl()->CharSize(), before);
   log_.Clear();
   view_->Window()->Refresh();
-  Settle(view_->Window());
+  Settle(view_->Window(), &log_.paints);
   EXPECT_GE(log_.fullPaints, 1);
   EXPECT_EQ(log_.rows, (std::set<int>{3, 8, 12}));
   EXPECT_LT(view_->GetImpl()->CharSize().GetHeight(), before.GetHeight());
@@ -168,18 +168,24 @@ TEST_F(StatusView, AnExposureRedrawsEveryRowAndMeasuresTheFontAgain) {
 
 TEST_F(StatusView, InactiveInstrumentsLeaveNoGapAndTheirResultsRepaintNothing) {
   Std().EmitDocSignal(5, dsRxOk);
-  Settle(view_->Window());
+  Settle(view_->Window(), &log_.paints);
   EXPECT_EQ(log_.paints, 0);
   EXPECT_FALSE(view_->GetImpl()->UpToDate(5));
   // Row k of the k-th active instrument: 3, 8, 12 are rows 1, 2, 3.
-  Std().EmitDocSignal(12, dsRxOk);
   const int cy = view_->GetImpl()->CharSize().GetHeight();
+  const wxRect second = view_->LogicalToClient(0, 2 * cy - 10, 10, 3 * cy - 9);
   const wxRect third = view_->LogicalToClient(0, 3 * cy - 10, 10, 4 * cy - 9);
   wxRegion seen;
-  view_->SetPaintProbe([&](bool, const std::vector<int>&) { seen = view_->Window()->GetUpdateRegion(); });
+  std::vector<int> drawn;
+  view_->SetPaintProbe([&](bool, const std::vector<int>& rows) {
+    seen.Union(view_->Window()->GetUpdateRegion());
+    drawn.insert(drawn.end(), rows.begin(), rows.end());
+  });
+  Std().EmitDocSignal(12, dsRxOk);
   Settle(view_->Window());
-  EXPECT_TRUE(seen.Contains(third.GetLeft(), third.GetTop() + 1) != wxOutRegion);
-  EXPECT_FALSE(seen.Contains(third.GetLeft(), third.GetTop() - third.GetHeight() - 2) != wxOutRegion);
+  EXPECT_EQ(drawn, std::vector<int>{12});
+  EXPECT_NE(seen.Contains(third.GetLeft() + 3, third.GetTop() + third.GetHeight() / 2), wxOutRegion);
+  EXPECT_EQ(seen.Contains(second.GetLeft() + 3, second.GetTop() + second.GetHeight() / 2), wxOutRegion);
 }
 
 TEST_F(StatusView, CloseStatusAndCatchMyTestLogTheirLinesAndTheBoxSaysOk) {
@@ -193,6 +199,7 @@ TEST_F(StatusView, CloseStatusAndCatchMyTestLogTheirLinesAndTheBoxSaysOk) {
   view_ = nullptr;
   EXPECT_NE(activity_.Text().find(L" StatusView closure menu invocation\n"), std::wstring::npos);
   EXPECT_EQ(ChildCount(), children - 1);
+  EXPECT_EQ(Find<StsView>(), nullptr);
   // No signal reaches the closed view.
   EXPECT_NO_THROW(Std().EmitDocSignal(3, dsRxOk));
 }
@@ -251,8 +258,11 @@ TEST_F(StatusView, EachCellIsDrawnInTheColourOfItsLinkStateAndAlarm) {
     EXPECT_TRUE(cellHas(row, 360, 530, r.linkColor)) << "link";
     EXPECT_TRUE(cellHas(row, 530, 930, r.alarmColor)) << "alarm";
     EXPECT_TRUE(cellHas(row, 930, 1300, r.statusColor)) << "status";
-    for (COLORREF other : {grey, yellow, red, green})
-      if (other != r.linkColor) EXPECT_FALSE(cellHas(row, 360, 530, other)) << "link";
+    for (COLORREF other : {grey, yellow, red, green}) {
+      if (other != r.linkColor) {
+        EXPECT_FALSE(cellHas(row, 360, 530, other)) << "link";
+      }
+    }
     ++row;
   }
 }

@@ -33,11 +33,19 @@ void TableViewsFixture::TearDown() {
   FrameworkFixture::TearDown();
 }
 
-void TableViewsFixture::Settle(wxWindow* window) {
-  for (int i = 0; i < 3; ++i) {
+void TableViewsFixture::Settle(wxWindow* window, const int* paints) {
+  int last = paints ? *paints : 0;
+  int still = 0;
+  for (int round = 0; round < 200 && still < (paints ? 10 : 3); ++round) {
     PumpEvents();
     if (window) window->Update();
     wxMilliSleep(10);
+    if (paints && *paints != last) {
+      last = *paints;
+      still = 0;
+    } else {
+      ++still;
+    }
   }
   PumpEvents();
 }

@@ -41,8 +41,10 @@ class TableViewsFixture : public FrameworkFixture {
   template <class View>
   View* Find() const;
 
-  // Lets the display deliver every pending paint of the window.
-  static void Settle(wxWindow* window);
+  // Lets the display deliver every pending paint of the window; with a
+  // paint counter, until it stays still for a while (a loaded machine
+  // delivers late).
+  static void Settle(wxWindow* window, const int* paints = nullptr);
   // The pane 0 text of the view's frame.
   static std::wstring Pane(wxView* view);
 
