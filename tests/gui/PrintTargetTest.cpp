@@ -119,6 +119,7 @@ void DrawScaleSample(DrawSurface& s) {
 struct Ink {
   int ruleLength = 0;  // pixels of the longest dark row
   int ruleRow = -1;
+  int ruleStart = 0;  // its first pixel, from the area's left
   int xHeight = 0;  // rows of the ink below the rule
 };
 
@@ -129,14 +130,15 @@ bool Dark(const wxImage& im, int x, int y, int limit) {
 Ink Measure(const wxImage& im, const wxRect& area) {
   Ink ink;
   for (int y = area.GetTop(); y <= area.GetBottom(); ++y) {
-    int run = 0, best = 0;
+    int run = 0, best = 0, bestStart = 0;
     for (int x = area.GetLeft(); x <= area.GetRight(); ++x) {
       run = Dark(im, x, y, 200) ? run + 1 : 0;
-      best = std::max(best, run);
+      if (run > best) best = run, bestStart = x - run + 1 - area.GetLeft();
     }
     if (best > ink.ruleLength) {
       ink.ruleLength = best;
       ink.ruleRow = y;
+      ink.ruleStart = bestStart;
     }
   }
   int top = -1, bottom = -1;
@@ -227,14 +229,26 @@ Rendering InPreview(int zoom) {
   wxPreviewFrame* frame = OpenPreview(std::move(view), title);
   if (!frame) return {};
   frame->SetSize(1200, 1000);
-  PreviewOfFrame::Of(*frame)->SetZoom(zoom);
+  wxPrintPreviewBase* preview = PreviewOfFrame::Of(*frame);
+  preview->SetZoom(zoom);
   TestSupport::PumpEvents();
-  const auto shot = TestSupport::SaveWindowShot(*PreviewOfFrame::Of(*frame)->GetCanvas(),
-                                                "print-preview-scale-" + std::to_string(zoom));
+  TestSupport::SaveWindowShot(*frame, "print-preview-scale-" + std::to_string(zoom));
+  // The page as the preview paints it, read from a bitmap of the canvas's
+  // size rather than from the screen, where other windows may overlap.
+  wxPreviewCanvas* canvas = preview->GetCanvas();
+  const wxSize size = canvas->GetVirtualSize();
+  wxBitmap bitmap(std::max(size.x, 1), std::max(size.y, 1));
+  {
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxGREY_BRUSH);
+    dc.Clear();
+    preview->PaintPage(canvas, dc);
+  }
   frame->Destroy();
   TestSupport::PumpEvents();
-  wxImage im;
-  if (shot.empty() || !im.LoadFile(shot.string(), wxBITMAP_TYPE_PNG)) return {};
+  const wxImage im = bitmap.ConvertToImage();
+  im.SaveFile((TestSupport::ArtifactDir() / ("print-preview-page-" + std::to_string(zoom) + ".png")).string(),
+              wxBITMAP_TYPE_PNG);
   const wxRect paper = PaperIn(im);
   // Zoom 100 % is the paper at the screen's size; the paper's own width
   // (A4, 210 mm) checks that, and gives the scale.
@@ -248,12 +262,13 @@ TEST(PrintTarget, ScaleOnEveryDevice_RuleIs100MmAndTheXIsEquallyTall) {
   struct Case {
     const char* device;
     std::function<Rendering()> render;
+    double ruleStartMm;  // the page setup's left margin on paper
   };
   const Case cases[] = {
-      {"memory bitmap at the screen's resolution", OnMemoryBitmap},
-      {"PDF page rasterized at 254 ppi", OnPdfPage},
-      {"print preview at 50 %", [] { return InPreview(50); }},
-      {"print preview at 100 %", [] { return InPreview(100); }},
+      {"memory bitmap at the screen's resolution", OnMemoryBitmap, 0},
+      {"PDF page rasterized at 254 ppi", OnPdfPage, 20},
+      {"print preview at 50 %", [] { return InPreview(50); }, 20},
+      {"print preview at 100 %", [] { return InPreview(100); }, 20},
   };
   double firstX = 0;
   for (const Case& c : cases) {
@@ -265,6 +280,7 @@ TEST(PrintTarget, ScaleOnEveryDevice_RuleIs100MmAndTheXIsEquallyTall) {
     const double ruleMm = ink.ruleLength / r.pxPerMm;
     const double xMm = ink.xHeight / r.pxPerMm;
     EXPECT_NEAR(ruleMm, 100.0, 1.0);
+    EXPECT_NEAR(ink.ruleStart / r.pxPerMm, c.ruleStartMm, 1.0);
     // The capital of a face is about three quarters of its 10 mm em.
     EXPECT_NEAR(xMm, 7.3, 0.6);
     if (firstX == 0) firstX = xMm;
