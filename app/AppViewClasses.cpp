@@ -2,13 +2,15 @@
 
 #include "views/form/PrgView.h"
 #include "views/graph/GphView.h"
-#include "views/placeholder/PlaceholderViews.h"
+#include "views/tables/OptView.h"
+#include "views/tables/SerView.h"
+#include "views/tables/StsView.h"
 
 namespace PardeloStravon {
 
 TheAppIMFC::ViewClasses ApplicationViewClasses() {
-  return {wxCLASSINFO(OptionsPlaceholder), wxCLASSINFO(StatusPlaceholder), wxCLASSINFO(SerialPlaceholder),
-          wxCLASSINFO(GphView), wxCLASSINFO(PrgView)};
+  return {wxCLASSINFO(OptView), wxCLASSINFO(StsView), wxCLASSINFO(SerView), wxCLASSINFO(GphView),
+          wxCLASSINFO(PrgView)};
 }
 
 }  // namespace PardeloStravon

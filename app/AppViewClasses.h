@@ -1,6 +1,7 @@
 #pragma once
 // The one place where the application names the view class of each
-// template. Placeholders stand in until the real views land: swap them here.
+// template. Placeholders stand in for the graph and the program view until
+// they land: swap them here.
 #include "document/gui/DocTemplates.h"
 
 namespace PardeloStravon {

@@ -116,6 +116,8 @@ bool QziDocIStd::TraceAppend(const std::wstring& text) { return pImpl_->serTrace
 
 int QziDocIStd::TraceLineCount() const { return static_cast<int>(pImpl_->serTrace_->Count()); }
 
+std::uint64_t QziDocIStd::TraceDiscardedCount() const { return pImpl_->serTrace_->Discarded(); }
+
 const std::wstring& QziDocIStd::TraceLine(int i) const {
   if (i < 0) throw std::out_of_range("In QziDocIStd::TraceLine: negative line");
   return pImpl_->serTrace_->Line(static_cast<std::size_t>(i));

@@ -7,6 +7,7 @@
 // threads to the windows: they hand GUI tasks to PostToGui, and the GUI
 // thread runs them when command 136 reaches the document.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "foundation/core/ImmPtr.h"
@@ -92,6 +93,8 @@ class QziDocIStd : public DocServices, public WorkerHost {
   // GUI thread. True when old lines were discarded to take the text.
   bool TraceAppend(const std::wstring& text) override;
   int TraceLineCount() const;
+  // Lines the trace ever discarded to make room.
+  std::uint64_t TraceDiscardedCount() const;
   // Throws std::out_of_range past the end.
   const std::wstring& TraceLine(int i) const;
 

@@ -10,12 +10,14 @@ struct TextLineBuffer::Impl {
   unsigned maxLength;
   boost::function<std::wstring()> prefix;
   std::deque<std::wstring> lines;
+  std::uint64_t discardedLines = 0;
 
   // True when the oldest line had to go.
   bool StartLine() {
     bool discarded = false;
     if (lines.size() >= maxLines) {
       lines.pop_front();
+      ++discardedLines;
       discarded = true;
     }
     std::wstring first = prefix ? prefix() : std::wstring();
@@ -29,7 +31,7 @@ struct TextLineBuffer::Impl {
 
 TextLineBuffer::TextLineBuffer(unsigned maxLines, unsigned maxLength,
                                boost::function<std::wstring()> prefix)
-    : pImpl_(new Impl{maxLines, maxLength, std::move(prefix), {}}) {
+    : pImpl_(new Impl{maxLines, maxLength, std::move(prefix), {}, 0}) {
   if (maxLines == 0 || maxLength == 0)
     throw std::invalid_argument("In TextLineBuffer::TextLineBuffer: no room for any line");
   // Append could never make progress on such lines.
@@ -60,6 +62,8 @@ bool TextLineBuffer::Append(const std::wstring& text) {
 }
 
 std::size_t TextLineBuffer::Count() const { return pImpl_->lines.size(); }
+
+std::uint64_t TextLineBuffer::Discarded() const { return pImpl_->discardedLines; }
 
 const std::wstring& TextLineBuffer::Line(std::size_t i) const {
   if (i >= pImpl_->lines.size()) throw std::out_of_range("In TextLineBuffer::Line: no such line");

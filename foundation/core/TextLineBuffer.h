@@ -3,6 +3,7 @@
 // into lines at CR and LF, long lines wrap, each line starts with a prefix,
 // and the oldest line goes when the buffer is full.
 #include <boost/function.hpp>
+#include <cstdint>
 #include <string>
 
 #include "foundation/core/ImmPtr.h"
@@ -22,6 +23,10 @@ class TextLineBuffer {
   // Throws std::length_error when a prefix leaves no room on its line.
   bool Append(const std::wstring& text);
   std::size_t Count() const;
+  // How many lines were ever discarded: with Count, how many lines were
+  // ever started, which a reader that keeps its own place needs (one text
+  // may start several lines).
+  std::uint64_t Discarded() const;
   // 0 is the oldest line; throws std::out_of_range past the end.
   const std::wstring& Line(std::size_t i) const;
 

@@ -1,5 +1,6 @@
 #pragma once
-// A main frame with the six templates over placeholder views, a recording
+// A main frame with the six templates over placeholder views (or the views
+// a fixture names), a recording
 // shell, answering view services and dialog doubles, the shipped tables and
 // short thread timings; every document is closed again after the test.
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "foundation/core/TextLineBuffer.h"
 
 using namespace PardeloStravon;
@@ -46,4 +48,27 @@ TEST(TextLineBuffer, BuffersThatCouldTakeNoText_AreRefused) {
   EXPECT_THROW(TextLineBuffer(3, 1, P), std::invalid_argument);
   EXPECT_THROW(TextLineBuffer(3, 0, P), std::invalid_argument);
   EXPECT_NO_THROW(TextLineBuffer(3, 2, P));
+}
+
+TEST(TextLineBuffer, DiscardedCountsEveryLineThatWent) {
+  TextLineBuffer b(3, 6, P);
+  const struct {
+    const wchar_t* text;
+    std::size_t count;
+    std::uint64_t discarded;
+  } steps[] = {
+      {L"A", 1, 0},
+      {L"\nB\nC", 3, 0},
+      {L"more", 3, 0},       // lengthens the newest line
+      {L"\nD", 3, 1},
+      {L"\nE\nF", 3, 3},     // one text, two lines gone
+      {L"GHIJKLMN", 3, 4},   // wrapping starts lines too
+      {L"\r\n\r\n", 3, 8},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(s.text)));
+    b.Append(s.text);
+    EXPECT_EQ(b.Count(), s.count);
+    EXPECT_EQ(b.Discarded(), s.discarded);
+  }
 }

@@ -1,0 +1,305 @@
+#include "views/tables/StsView.h"
+
+#include "document/QziDocIMFC.h"
+#include "document/QziDocIStd.h"
+#include "document/ShellServices.h"
+#include "document/gui/ChildFrm.h"
+#include "document/gui/QziDoc.h"
+#include "foundation/catalogue/Dictionary.h"
+#include "foundation/catalogue/Frames.h"
+#include "foundation/catalogue/InstrTable.h"
+#include "foundation/catalogue/Tokens.h"
+#include "foundation/core/Assert.h"
+#include "foundation/core/LogChannel.h"
+#include "foundation/core/TextConv.h"
+#include "foundation/core/TimeStamp.h"
+#include "foundation/gui/TextDrawing.h"
+#include "network/nodes/InstrNet.h"
+#include "network/schedule/StatusTexts.h"
+#include "platform/gui/ProgramIds.h"
+#include "views/tables/TableGeometry.h"
+#include "views/tables/TablePrint.h"
+#include "views/tables/TableTexts.h"
+
+#include <wx/dcclient.h>
+
+#include <cstdlib>
+
+wxIMPLEMENT_DYNAMIC_CLASS(PardeloStravon::StsView, wxView);
+
+namespace PardeloStravon {
+
+using Platform::DrawSurface;
+using Platform::MM_LOMETRIC;
+
+namespace {
+
+constexpr COLORREF Red = RGB(255, 0, 0);
+constexpr COLORREF DarkGreen = RGB(0, 128, 0);
+constexpr COLORREF Grey = RGB(128, 128, 128);
+constexpr COLORREF Yellow = RGB(224, 224, 0);
+
+// Column positions of name, link, alarm and status text.
+constexpr int ColName = 20;
+constexpr int ColLink = 360;
+constexpr int ColAlarm = 530;
+constexpr int ColStatus = 930;
+
+const std::wstring* StatusToken(DocSignal s) {
+  switch (s) {
+    case dsRxOk: return &CTW_RX_OK;
+    case dsRxKo: return &CTW_RX_KO;
+    case dsRyOk: return &CTW_RY_OK;
+    case dsRyKo: return &CTW_RY_KO;
+    case dsTyOk: return &CTW_TY_OK;
+    case dsTyKo: return &CTW_TY_KO;
+    case dsRgOk: return &CTW_RG_OK;
+    case dsRgKo: return &CTW_RG_KO;
+    case dsRhOk: return &CTW_RH_OK;
+    case dsRhKo: return &CTW_RH_KO;
+    case dsEditInstr: return &CTW_ID_EDIT_EDIT;
+    case dsLanguage: return &CTW_ID_EDIT_LANGUAGE;
+    case dsAddInstr: return &CTW_ID_EDIT_ADD;
+    case dsRemoveInstr: return &CTW_ID_EDIT_REMOVE;
+    case dsRxEnable: return &CTW_ID_EDIT_RX;
+    case dsLogin: return &CTW_ID_EDIT_LOGIN;
+    case dsLoginSup: return &CTW_ID_EDIT_LOGIN_SUP;
+    case dsFontStatus: return &CTW_ID_EDIT_FONTFORSTATUS;
+    default: return nullptr;
+  }
+}
+
+COLORREF LinkColor(int link) {
+  switch (link) {
+    case 0: return Grey;
+    case 1: return Yellow;
+    case 2: return Red;
+    case 3: return DarkGreen;
+    case 4: return Yellow;
+    default: return Red;
+  }
+}
+
+}  // namespace
+
+StsView::StsView() {
+  Target().OnCommand(Platform::ID_VIEW_CLOSE_STATUS, [this] { OnCloseStatus(); });
+  Target().OnCommand(134, [this] { OnCatchMyTest(); });
+}
+
+StsView::~StsView() { pImpl_.reset(); }
+
+void StsView::SetPaintProbe(PaintProbe probe) { probe_ = std::move(probe); }
+
+TableImpl* StsView::Table() const { return pImpl_.get(); }
+
+void StsView::MakeImpl() { pImpl_.reset(new Impl(*this)); }
+
+void StsView::DropImpl() { pImpl_.reset(); }
+
+void StsView::PaintTable(DrawSurface& dc, const wxRegion&, bool rowPaint) {
+  std::vector<int> drawn = pImpl_->Draw(dc, rowPaint);
+  if (probe_) probe_(!rowPaint, drawn);
+}
+
+void StsView::OnCloseStatus() {
+  ActivityLog << L"\n" << TimeStamp() << L" StatusView closure menu invocation\n";
+  // The frame goes with its view, which lets the document know.
+  if (ChildFrm* frame = Frame()) frame->Close(true);
+}
+
+void StsView::OnCatchMyTest() {
+  ActivityLog << L"\n" << TimeStamp() << L" CatchMyTest OK!!!\n";
+  Shell().ShowMessageBox(L"CatchMyTest OK!!!");
+}
+
+StsView::Impl::Impl(StsView& view) : view_(&view) {
+  connection_ = view.Std().ConnectDocSignal([this](int address, DocSignal signal) { OnSignal(address, signal); });
+  SetStatus(L"");
+  SetTitle();
+  RefreshMenu();
+}
+
+std::wstring StsView::Impl::StatusText(int address, DocSignal signal) const {
+  return SignalStatusText(view_->Net(), address, signal, &StatusToken);
+}
+
+void StsView::Impl::SetStatus(const std::wstring& text) { view_->SetStatus(text); }
+
+void StsView::Impl::SetTitle() { view_->SetCaption(CTW_Status_Title); }
+
+void StsView::Impl::RefreshMenu() { view_->RefreshMenu(); }
+
+void StsView::Impl::OnSignal(int address, DocSignal signal) {
+  ASSERT_THROW(0 <= address && address <= 255, L"Address out of range");
+  const std::wstring text = StatusText(address, signal);
+  switch (signal) {
+    case dsLanguage:
+      SetTitle();
+      RefreshMenu();
+      [[fallthrough]];
+    case dsRxOk:
+    case dsRxKo:
+    case dsRyOk:
+    case dsRyKo:
+    case dsTyOk:
+    case dsTyKo:
+    case dsRgOk:
+    case dsRgKo:
+    case dsRhOk:
+    case dsRhKo:
+      SetStatus(text);
+      upToDate_[address] = false;
+      InvalidateRow(address);
+      break;
+    case dsEditInstr:
+    case dsAddInstr:
+    case dsRemoveInstr:
+    case dsFontStatus:
+      SetStatus(text);
+      view_->MeasureOnClient();
+      upToDate_[0] = false;
+      view_->InvalidateAll();
+      break;
+    case dsRxEnable:
+    case dsLogin:
+    case dsLoginSup: SetStatus(text); break;
+    default: break;
+  }
+}
+
+void StsView::Impl::InvalidateRow(int address) {
+  // While a whole paint is pending every row is drawn anyway.
+  if (address == 0 || !upToDate_[0]) {
+    view_->InvalidateAll();
+    return;
+  }
+  const InstrNet& net = view_->Net();
+  int k = 0;
+  for (auto h = net.Begin(); h != net.End(); h = net.Next(h)) {
+    if (!static_cast<bool>(h->second.Opt().act_)) continue;
+    ++k;
+    if (h->first != address) continue;
+    const int cy = charSize_.GetHeight();
+    const int top = k * cy - 10;
+    view_->InvalidateStrip(0, top, XPos(ColStatus) + statusWidth_, top + cy + 1);
+    return;
+  }
+}
+
+void StsView::Impl::Measure(DrawSurface& dc) {
+  if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
+  QziDocIMFC& fonts = view_->Fonts();
+  FontSelector font(dc, fonts.sLF_, static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)));
+  charSize_.SetHeight(LineStep(TextExtent(dc, L"Xgy").GetHeight()));
+  charSize_.SetWidth(TextExtent(dc, L"X").GetWidth());
+}
+
+int StsView::Impl::XPos(int n) const { return XPosOf(n, charSize_.GetWidth()); }
+
+wxSize StsView::Impl::ContentSize(bool setScroll) {
+  const int active = view_->Net().CountActive();
+  const wxSize extent(XPos(ColStatus) + statusWidth_, 10 - (active + 2) * charSize_.GetHeight());
+  if (setScroll) view_->SetContentExtent(extent.GetWidth(), extent.GetHeight());
+  return extent;
+}
+
+std::vector<int> StsView::Impl::Draw(DrawSurface& dc, bool rowPaint) {
+  if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
+  // Any paint but one of the strips the row signals asked for draws all.
+  if (!rowPaint) upToDate_[0] = false;
+  const bool full = !upToDate_[0];
+  if (full) Measure(dc);
+  std::vector<int> drawn = DrawRows(dc, 0, view_->Net().CountActive(), full);
+  for (bool& flag : upToDate_) flag = true;
+  ContentSize(true);
+  return drawn;
+}
+
+std::vector<int> StsView::Impl::DrawRows(DrawSurface& dc, int from, int to, bool full) {
+  std::vector<int> drawn;
+  QziDocIMFC& fonts = view_->Fonts();
+  FontSelector font(dc, fonts.sLF_, static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)));
+  if (full) DrawRow(dc, true, 0, L"", 0, L"", 0, L"", L"");
+  const InstrNet& net = view_->Net();
+  auto h = net.Begin();
+  for (int passed = 0; passed < from && h != net.End(); h = net.Next(h))
+    if (static_cast<bool>(h->second.Opt().act_)) ++passed;
+  int count = 0;
+  for (; from < to && h != net.End(); h = net.Next(h)) {
+    const Node& node = h->second;
+    if (!static_cast<bool>(node.Opt().act_)) continue;
+    ++count;
+    ++from;
+    if (!full && upToDate_[h->first]) continue;
+    const InstrPars pars = node.Type().Pars();
+    const InstrParValues values = node.Values();
+    const int alarm = AlarmCode(pars, values);
+    const int link = static_cast<int>(static_cast<Node::InstrLink>(node.State().link_));
+    DrawRow(dc, false, count, node.Opt().nm_, link, LinkText(static_cast<Node::InstrLink>(link)), alarm,
+            node.Type().AlarmText(alarm), NodeStatusText(node));
+    drawn.push_back(h->first);
+  }
+  return drawn;
+}
+
+void StsView::Impl::DrawRow(DrawSurface& dc, bool header, int row, const std::wstring& name, int link,
+                            const std::wstring& linkText, int alarm, const std::wstring& alarmText,
+                            const std::wstring& statusText) {
+  const int y = header ? -10 : row * charSize_.GetHeight() - 10;
+  if (header) {
+    dc.DrawText(DictText(CTW_Name), XPos(ColName), y);
+    dc.DrawText(DictText(CTW_Link), XPos(ColLink), y);
+    dc.DrawText(DictText(CTW_Alarm), XPos(ColAlarm), y);
+    dc.DrawText(DictText(CTW_Status), XPos(ColStatus), y);
+    return;
+  }
+  dc.DrawText(name, XPos(ColName), y);
+  {
+    TextColorSelector color(dc, LinkColor(link));
+    dc.DrawText(linkText, XPos(ColLink), y);
+  }
+  const bool unlinked = link >= 0 && link <= 2;
+  {
+    TextColorSelector color(dc, unlinked ? Grey : alarm != 0 ? Red : DarkGreen);
+    dc.DrawText(alarm != 0 ? ToWStr(alarm) + L" - " + alarmText : alarmText, XPos(ColAlarm), y);
+  }
+  if (unlinked) {
+    TextColorSelector color(dc, Grey);
+    dc.DrawText(statusText, XPos(ColStatus), y);
+  } else {
+    dc.DrawText(statusText, XPos(ColStatus), y);
+  }
+  const int w = TextExtent(dc, statusText).GetWidth();
+  if (statusWidth_ < w) statusWidth_ = w;
+}
+
+int StsView::Impl::RowsPerPage(DrawSurface& dc, TablePrintInfo& info) {
+  const int h = std::abs(PrintPageSize(dc, &info, false).GetHeight());
+  return RowsPerPrintedPage(h, PrintedRowPitch(charSize_.GetHeight()));
+}
+
+wxSize StsView::Impl::PrintPageSize(DrawSurface& dc, TablePrintInfo* info, bool setup) {
+  return PardeloStravon::PrintPageSize(dc, info, ContentSize(false).GetWidth(), setup);
+}
+
+int StsView::Impl::BeginPrinting(DrawSurface& dc, TablePrintInfo& info) {
+  const int active = view_->Net().CountActive();
+  // An empty table has no page to print.
+  if (active == 0) return 0;
+  return PrintPageCount(active, RowsPerPage(dc, info));
+}
+
+void StsView::Impl::OnPrint(DrawSurface& dc, TablePrintInfo& info) {
+  const int r = RowsPerPage(dc, info);
+  const int p = info.curPage;
+  QziDocIMFC& fonts = view_->Fonts();
+  PrintPageFrame(dc, info, ContentSize(false).GetWidth(), fonts.sLF_,
+                 static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)), DictText(CTW_Status));
+  DrawRows(dc, (p - 1) * r, p * r, true);
+}
+
+const std::wstring& StsView::PrintTitleToken() const { return CTW_Status; }
+
+
+}  // namespace PardeloStravon
