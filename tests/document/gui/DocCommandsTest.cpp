@@ -92,8 +92,10 @@ class DocCommandsTest : public TestSupport::FrameworkFixture {
     Std().SetPass(L"pw");
     Std().SetModified(false);
     connection_ = Std().ConnectDocSignal([this](int a, DocSignal s) {
-      // The worker threads' ticks and trace lines are not the commands'.
-      if (s == dsTick || s == dsTraceText || s == dsTraceLine) return;
+      // The worker threads' ticks, trace lines and the results of their
+      // periodic exchanges and recordings (due at any moment, sooner on a
+      // loaded machine) are not the commands'.
+      if (s <= dsPlotUpdate || s == dsTraceText || s == dsTraceLine) return;
       events_.push_back("signal " + std::to_string(a) + " " + std::to_string(int(s)));
       closingAtSignal_ = Std().IsClosing();
     });
