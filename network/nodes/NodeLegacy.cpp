@@ -22,11 +22,19 @@ std::int32_t ListedCount(const InstrPars& pars, bool skipPads) {
   return n;
 }
 
+// A pad's entry is the type's own label and choice: version 25, which a load
+// takes, does not hold the pads, so anything else would not read back as it
+// was written.
 void WriteStatusList(LegacyArchive& ar, const InstrPars& pars,
                      const std::vector<InstrParOptSt>& st, bool skipPads) {
   ar << ListedCount(pars, skipPads);
   for (std::size_t i = 0; i < pars.size(); ++i) {
-    if (Listed(*pars[i], skipPads)) ar << st.at(i).stTextOpt_ << st.at(i).stDefOpt_;
+    const InstrParPure& par = *pars[i];
+    if (!Listed(par, skipPads)) continue;
+    if (par.ParIsPad())
+      ar << par.ParSt() << par.ParIsDSt();
+    else
+      ar << st.at(i).stTextOpt_ << st.at(i).stDefOpt_;
   }
 }
 

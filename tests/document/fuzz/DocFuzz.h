@@ -20,6 +20,14 @@ inline void Once() {
   (void)done;
 }
 
+template <class Bytes>
+void WriteSave(const char* name, const Bytes& bytes) {
+  if (std::FILE* out = std::fopen(name, "wb")) {
+    std::fwrite(bytes.data(), sizeof(bytes[0]), bytes.size(), out);
+    std::fclose(out);
+  }
+}
+
 // Loads the bytes into fresh content; when that succeeds, saves, loads the
 // saved bytes and saves again: both saves must be the same.
 template <class Bytes, class Load, class Save>
@@ -37,7 +45,10 @@ void LoadSaveLoad(const Bytes& input, Load load, Save save) {
   load(*content, first);
   const Bytes second = save(*content);
   if (first != second) {
-    std::fprintf(stderr, "the second save differs from the first\n");
+    // Both saves beside the finding, to compare them.
+    WriteSave("first-save", first);
+    WriteSave("second-save", second);
+    std::fprintf(stderr, "the second save differs from the first: see first-save and second-save\n");
     std::abort();
   }
 }
