@@ -39,7 +39,7 @@ cat > "$work/alarm.bat" <<'SCRIPT'
 echo "$(date '+%Y-%m-%d %H:%M:%S') $*" >> "$(dirname "$0")/alarms.txt"
 SCRIPT
 
-build/tools/simulator/instrument-simulator --paced 1:TC100 2:TH200 3:RC500 >"$work/simulator.txt" 2>&1 &
+build/tools/simulator/instrument-simulator --paced --moving 1:TC100 2:TH200 3:RC500 >"$work/simulator.txt" 2>&1 &
 simulator=$!
 finish() {
   kill "$simulator" 2>/dev/null || true

@@ -1,11 +1,14 @@
 // Room controllers on a pseudo-terminal, for trying the monitor without
 // instruments: prints the device to connect to, then answers there until
-// interrupted. Each instrument holds its parameters' table defaults.
+// interrupted. Each instrument holds its parameters' table defaults; with
+// --moving its readings change each second, each on a slow wave.
 //
-//   instrument-simulator [--paced] ADDRESS:TYPE ...
-//   e.g. instrument-simulator --paced 5:RC500 7:TC100
+//   instrument-simulator [--paced] [--moving] ADDRESS:TYPE ...
+//   e.g. instrument-simulator --paced --moving 5:RC500 7:TC100
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +21,7 @@
 #include "foundation/core/TextConv.h"
 #include "network/serial/MemoryTransactions.h"
 #include "tools/simulator/InstrumentSimulator.h"
+#include "tools/simulator/MovingReadings.h"
 
 using namespace PardeloStravon;
 
@@ -30,7 +34,7 @@ struct Placed {
 
 int Usage(const std::string& why) {
   std::fprintf(stderr,
-               "instrument-simulator: %s\nusage: instrument-simulator [--paced] ADDRESS:TYPE ...\n",
+               "instrument-simulator: %s\nusage: instrument-simulator [--paced] [--moving] ADDRESS:TYPE ...\n",
                why.c_str());
   return 2;
 }
@@ -51,11 +55,14 @@ bool ParsePlaced(const std::string& arg, Placed& placed) {
 int main(int argc, char** argv) {
   Simulator::Options options;
   std::vector<Placed> instruments;
+  bool moving = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     Placed placed;
     if (arg == "--paced")
       options.paced = true;
+    else if (arg == "--moving")
+      moving = true;
     else if (ParsePlaced(arg, placed))
       instruments.push_back(placed);
     else
@@ -79,19 +86,33 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stop, nullptr);
 
   Simulator::InstrumentSimulator sim(options);
+  std::vector<std::pair<int, InstrPars>> placedPars;
   for (const Placed& p : instruments) {
     try {
       const InstrPars pars = InstrByCode(p.type).Pars();
       InstrParValues values;
       for (const InstrParPure* par : pars) values.push_back(par->ParDft());
       sim.SetInstrument(p.address, pars, values);
+      placedPars.emplace_back(p.address, pars);
     } catch (const InstrBadRef&) {
       return Usage("unknown instrument type: " + ToUtf8(p.type));
     }
   }
   std::printf("%s\n", sim.DevicePath().c_str());
   std::fflush(stdout);
-  int signal = 0;
-  sigwait(&stop, &signal);
-  return 0;
+  if (!moving) {
+    int signal = 0;
+    sigwait(&stop, &signal);
+    return 0;
+  }
+  // Only the readings frame changes: settings the monitor wrote stay.
+  const auto start = std::chrono::steady_clock::now();
+  const timespec second{1, 0};
+  while (true) {
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    for (const auto& [address, pars] : placedPars)
+      sim.SetReadingsFrame(address,
+                           ToVUC(ReadablePars(pars), ReadableValues(pars, Simulator::MovingValues(pars, seconds))));
+    if (sigtimedwait(&stop, nullptr, &second) > 0) return 0;
+  }
 }
