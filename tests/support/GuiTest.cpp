@@ -3,6 +3,7 @@
 #include "tests/support/GuiTest.h"
 
 #include <wx/app.h>
+#include <wx/imagpng.h>
 #include <wx/timer.h>
 #include <wx/modalhook.h>
 
@@ -10,6 +11,7 @@
 #include <sstream>
 
 #include "platform/gui/CommandIds.h"
+#include "platform/gui/WindowImage.h"
 
 namespace TestSupport {
 
@@ -57,6 +59,15 @@ std::filesystem::path SaveWindowShot(wxWindow& window, const std::string& name) 
   window.Raise();
   window.Update();
   LetPaint();
+  // Drawn in memory, so the windows of tests running beside this one on the
+  // shared display do not come into it; the screen is the fallback.
+  const wxImage drawn = Platform::WindowImage(window);
+  if (drawn.IsOk()) {
+    const std::filesystem::path file = ArtifactDir() / (name + ".png");
+    std::filesystem::remove(file);
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    if (drawn.SaveFile(wxString(file.string()), wxBITMAP_TYPE_PNG)) return file;
+  }
   const wxRect r = window.GetScreenRect();
   std::ostringstream crop;
   crop << "-crop " << r.width << 'x' << r.height << '+' << r.x << '+' << r.y << " +repage";

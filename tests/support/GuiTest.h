@@ -17,9 +17,11 @@ std::filesystem::path ArtifactDir();
 // Runs pending events until nothing is left to do.
 void PumpEvents();
 
-// Shows the window, lets it paint and saves the whole virtual screen
-// (ImageMagick's import), cut to the window, as <name>.png in ArtifactDir.
-// Returns the file, or an empty path when the picture could not be taken.
+// Shows the window, lets it paint and saves it as <name>.png in
+// ArtifactDir: drawn by the toolkit in memory, or where that fails, cut
+// from the virtual screen (ImageMagick's import). SaveScreenshot saves the
+// whole screen, popup menus and other tests' windows included. Each returns
+// the file, or an empty path when the picture could not be taken.
 std::filesystem::path SaveWindowShot(wxWindow& window, const std::string& name);
 std::filesystem::path SaveScreenshot(const std::string& name);
 
