@@ -319,8 +319,11 @@ TEST(PrintTarget, PdfOfThreePages_HoldsEachPagesTextOnItsPage) {
     const std::string text = PdfPageText(pdf, p);
     EXPECT_NE(text.find("Room \xc3\xa9tage " + std::to_string(p)), std::string::npos) << text;
     EXPECT_NE(text.find("Page " + std::to_string(p) + " / 3"), std::string::npos) << text;
-    for (int other = 1; other <= 3; ++other)
-      if (other != p) EXPECT_EQ(text.find("tage " + std::to_string(other)), std::string::npos);
+    for (int other = 1; other <= 3; ++other) {
+      if (other != p) {
+        EXPECT_EQ(text.find("tage " + std::to_string(other)), std::string::npos);
+      }
+    }
   }
   // The footer ends at the printable area's right edge: 15 mm from the
   // paper's, at ten pixels a millimetre.

@@ -115,8 +115,12 @@ TEST_F(FormCommandsTest, SendAfterEditing_LeavesTheValuesInTheInstrumentAndTheNo
   const InstrPars settable = SettablePars(pars);
   for (std::size_t k = 0; k < settable.size(); ++k) {
     const std::wstring id = settable[k]->ParID();
-    if (id == L"SP_TEMP") EXPECT_EQ(ValueToTextFmt(*settable[k]->ParRange(), inInstrument[k], false), L"12.5");
-    if (id == L"NET_ADDR") EXPECT_EQ(ValueToTextFmt(*settable[k]->ParRange(), inInstrument[k], false), L"7");
+    if (id == L"SP_TEMP") {
+      EXPECT_EQ(ValueToTextFmt(*settable[k]->ParRange(), inInstrument[k], false), L"12.5");
+    }
+    if (id == L"NET_ADDR") {
+      EXPECT_EQ(ValueToTextFmt(*settable[k]->ParRange(), inInstrument[k], false), L"7");
+    }
   }
   EXPECT_EQ(form->RowText(Row(form, L"SP_TEMP")), L"12.5");
   EXPECT_EQ(form->RowText(Row(form, L"NET_ADDR")), L"7");
@@ -185,7 +189,9 @@ TEST_F(FormCommandsTest, LoadAsUser_MixesFreeRowsIntoTheStoredOnes_OrShowsNothin
     ASSERT_TRUE(form->OnCmdMsg(9005, 0, nullptr));
     EXPECT_EQ(form->RowText(Row(form, L"SP_TEMP")), c.spTemp);
     // Not free: the stored value stays, whatever the file says.
-    if (c.shown) EXPECT_EQ(form->RowText(Row(form, L"DIFF_TEMP")), L"2");
+    if (c.shown) {
+      EXPECT_EQ(form->RowText(Row(form, L"DIFF_TEMP")), L"2");
+    }
     EXPECT_EQ(form->IsValidSetForm(), c.shown || validBefore);
     form->View()->Frame()->Close();
     PumpEvents();

@@ -59,7 +59,9 @@ class FormLineFixture : public FormFixture {
     for (const InstrParPure* par : pars) values.push_back(par->ParRange()->Min());
     for (std::size_t i = 0; i < pars.size(); ++i) {
       const auto text = texts.find(pars[i]->ParID());
-      if (text != texts.end()) EXPECT_TRUE(TextToValueFmt(*pars[i]->ParRange(), text->second, values[i], false));
+      if (text != texts.end()) {
+        EXPECT_TRUE(TextToValueFmt(*pars[i]->ParRange(), text->second, values[i], false));
+      }
     }
     line_.Sim().SetInstrument(Address, pars, values);
     return node;

@@ -93,8 +93,11 @@ TEST_F(FormTypedSettingsTest, SendAndSaveRefuseWhatIsNotOneValueInRange_AcceptTh
       EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(files_.path)));
       const InstrPars settable = SettablePars(node.Type().Pars());
       const InstrParValues held = line_.Sim().SettingsValues(Address, node.Type().Pars());
-      for (std::size_t k = 0; k < settable.size(); ++k)
-        if (settable[k]->ParID() == c.par) EXPECT_EQ(ValueToTextFmt(*settable[k]->ParRange(), held[k], false), c.sent);
+      for (std::size_t k = 0; k < settable.size(); ++k) {
+        if (settable[k]->ParID() == c.par) {
+          EXPECT_EQ(ValueToTextFmt(*settable[k]->ParRange(), held[k], false), c.sent);
+        }
+      }
     }
     form->View()->Frame()->Close();
     PumpEvents();

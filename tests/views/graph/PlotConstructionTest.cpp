@@ -126,10 +126,15 @@ TEST_F(PlotConstruction, Styling_SetsBordersForScreenOrPaperAndKeepsTheShownSamp
       const PlotBorders b = axis.GetBorders();
       const int numberHeight = axis.GetLeftNumber().GetPixelHeight();
       EXPECT_GT(numberHeight, 0);
-      if (!a.top) EXPECT_EQ(b.top, numberHeight);
-      if (!a.bottom) EXPECT_EQ(b.bottom, numberHeight);
-      if (!a.right)
+      if (!a.top) {
+        EXPECT_EQ(b.top, numberHeight);
+      }
+      if (!a.bottom) {
+        EXPECT_EQ(b.bottom, numberHeight);
+      }
+      if (!a.right) {
         EXPECT_EQ(b.right, static_cast<int>(axis.GetBottomNumber().GetPixelWidth() / (c.printing ? 0.8 : 2.0)));
+      }
       EXPECT_EQ(axis.GetBottomNumber().GetAlign(), c.rightAligned ? PlotAlignEnd : PlotAlignCentre);
       EXPECT_FALSE(axis.GetRightLabel().IsVisible());
       EXPECT_FALSE(axis.GetRightNumber().IsVisible());
