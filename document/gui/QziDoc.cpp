@@ -48,6 +48,18 @@ QziDoc::QziDoc() { AddDocCommands(*this); }
 
 QziDoc::~QziDoc() {
   // Content still held is shut down without the access check or a record.
+  ShutDownContent();
+}
+
+void QziDoc::ShutDownContent() {
+  if (!pF_.get()) return;
+  // The threads end and their last tasks run while the content is whole:
+  // those tasks reach the views, which ask this document for it.
+  try {
+    Std().ShutDown();
+  } catch (...) {
+    // What failed was logged where it failed; the content goes all the same.
+  }
   pF_.reset();
 }
 
@@ -195,7 +207,7 @@ bool QziDoc::OnCloseDocument() {
   if (!unattended_ && Std().NetOpt().RxEnabled() && !CheckUserAccess(Std())) return false;
   WaitCursor wait;
   Activity(L"Closing document named: " + GetFilename().ToStdWstring());
-  pF_.reset();
+  ShutDownContent();
   closingViews_ = true;
   return wxDocument::OnCloseDocument();
 }

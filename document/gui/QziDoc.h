@@ -78,6 +78,8 @@ class QziDoc : public wxDocument {
   bool SingleDocument() const;
   void Discard();
   bool ReadFile(const std::wstring& path);
+  // Ends the threads, then lets the content go.
+  void ShutDownContent();
 
   ImmScoped<QziDocF> pF_;
   CommandTarget target_;

@@ -147,6 +147,27 @@ TEST_F(DocLifeTest, ClosingTheLastWindowIsFileCloseAndTheMainFrameShowsTheMenuOf
   EXPECT_EQ(activity_.Count(L"Closing document named: "), 1);
 }
 
+// The views answer the threads' signals by asking the document for its
+// content; the tasks still queued when the document closes run then.
+TEST_F(DocLifeTest, TasksStillQueuedAtCloseReachTheViewsWhileTheContentIsWhole) {
+  QziDoc* doc = NewDocument();
+  ASSERT_NE(doc, nullptr);
+  int answered = 0;
+  boost::signals2::scoped_connection slot = doc->Std().ConnectDocSignal([doc, &answered](int, DocSignal s) {
+    if (s != dsRxOk) return;
+    doc->Std().NetOpt();
+    ++answered;
+  });
+  const GuiPoster post = doc->Std().GetGuiPoster();
+  QziDocIStd* std = &doc->Std();
+  for (int i = 0; i < 3; ++i) post([std] { std->EmitDocSignal(1, dsRxOk); });
+  ASSERT_TRUE(doc->FileClose());
+  PumpEvents();
+  EXPECT_EQ(OpenDoc(), nullptr);
+  EXPECT_EQ(answered, 3);
+  EXPECT_EQ(errors_.Text(), L"");
+}
+
 struct CloseCase {
   const char* name;
   bool rx;
