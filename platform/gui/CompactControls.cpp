@@ -3,6 +3,8 @@
 #include <gtk/gtk.h>
 #include <wx/window.h>
 
+#include <algorithm>
+
 namespace Platform {
 namespace {
 
@@ -57,6 +59,13 @@ void LayOutLabel(wxWindow& label, bool centreVertically) {
   gtk_label_set_line_wrap(GTK_LABEL(widget), TRUE);
   gtk_label_set_line_wrap_mode(GTK_LABEL(widget), PANGO_WRAP_WORD_CHAR);
   gtk_label_set_yalign(GTK_LABEL(widget), centreVertically ? 0.5f : 0.0f);
+  // No more lines than the height holds, the last one ending in an
+  // ellipsis: a line cut through the middle is not readable.
+  const int lineHeight = label.GetCharHeight();
+  if (lineHeight > 0) {
+    gtk_label_set_ellipsize(GTK_LABEL(widget), PANGO_ELLIPSIZE_END);
+    gtk_label_set_lines(GTK_LABEL(widget), std::max(1, label.GetSize().y / lineHeight));
+  }
 }
 
 void PutBoxAtFarEdge(wxWindow& checkBox) {

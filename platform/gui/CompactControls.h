@@ -12,8 +12,9 @@ namespace Platform {
 void MakeCompact(wxWindow& control);
 
 // A static text wraps its lines within its width, whatever text it is
-// given later; with centreVertically its lines sit in the middle of its
-// height, else at the top.
+// given later, and shows no more lines than its height holds, the last
+// ending in an ellipsis when the text goes on; with centreVertically its
+// lines sit in the middle of its height, else at the top.
 void LayOutLabel(wxWindow& label, bool centreVertically);
 
 // A check box made with its text on the left: the text takes the room, so
