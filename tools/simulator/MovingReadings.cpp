@@ -4,28 +4,23 @@
 #include <numbers>
 #include <sstream>
 
-#include "foundation/values/ValueTypes.h"
+#include "foundation/values/ValueText.h"
 
 namespace Simulator {
 
 namespace {
 
-// The value of the range's own type nearest to `target`, read back from its
-// text as the tables write numbers; false when the type reads no number.
-bool ValueNear(const PardeloStravon::RTTRange& range, double target, boost::any& value) {
+// The value of the range's own type nearest to `target` that its text form
+// holds exactly: a tenth for the measured quantities, else a whole number.
+// A type that holds neither keeps the value as it was.
+void TakeValueNear(const PardeloStravon::RTTRange& range, double target, boost::any& value) {
   for (int decimals : {1, 0}) {
     std::wostringstream text;
     text.setf(std::ios::fixed);
     text.precision(decimals);
     text << target;
-    std::wistringstream in(text.str());
-    boost::any read = range.Dft();
-    if (range.Read(in, read) && in.peek() == std::char_traits<wchar_t>::eof()) {
-      value = read;
-      return true;
-    }
+    if (PardeloStravon::TextToWholeValue(range, text.str(), value)) return;
   }
-  return false;
 }
 
 }  // namespace
@@ -53,7 +48,7 @@ PardeloStravon::InstrParValues MovingValues(const PardeloStravon::InstrPars& par
         const double period = 600.0 + 37.0 * static_cast<double>(i);
         const double phase = 2 * std::numbers::pi * (seconds / period + 0.13 * static_cast<double>(i));
         const double target = lo + (hi - lo) * (0.25 + 0.15 * std::sin(phase));
-        if (hi > lo) ValueNear(*range, target, value);
+        if (hi > lo) TakeValueNear(*range, target, value);
       } catch (const boost::bad_any_cast&) {
         // a unit without numbers keeps its default
       }
