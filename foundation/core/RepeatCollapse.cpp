@@ -12,6 +12,10 @@ constexpr std::size_t LongestComparedLine = 4096;
 
 enum class Stamp { none, partial, whole };
 
+// Whether `to` lies less than a minute after `from`; a clock set back ends
+// every minute at once.
+bool WithinMinute(std::time_t from, std::time_t to) { return to >= from && to - from < Minute; }
+
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 // Whether the text begins with a time stamp ("1178040000 19:20:00 05/01/07"),
@@ -84,7 +88,7 @@ void RepeatCollapse::Put(std::wstring_view text, std::time_t now) {
 
 void RepeatCollapse::Tick(std::time_t now) {
   WriteDueCount(now);
-  if (!through_ && !line_.empty() && now - lineStart_ >= Minute) Release(now);
+  if (!through_ && !line_.empty() && !WithinMinute(lineStart_, now)) Release(now);
   Emit();
 }
 
@@ -99,7 +103,7 @@ void RepeatCollapse::Close(std::time_t now) {
 }
 
 bool RepeatCollapse::CouldRepeat() const {
-  if (!hasLast_ || line_.size() > LongestComparedLine || lineStart_ - lastSeen_ >= Minute) return false;
+  if (!hasLast_ || line_.size() > LongestComparedLine || !WithinMinute(lastSeen_, lineStart_)) return false;
   const std::wstring_view content = std::wstring_view(line_).substr(contentStart_);
   std::size_t end = 0;
   switch (MatchStamp(content, end)) {
@@ -132,7 +136,7 @@ void RepeatCollapse::CompleteHeld(std::time_t now) {
     return;
   }
   const std::wstring_view key = KeyOf(content);
-  if (hasLast_ && lineStart_ - lastSeen_ < Minute && key == lastKey_) {
+  if (hasLast_ && WithinMinute(lastSeen_, lineStart_) && key == lastKey_) {
     ++count_;
     lastSeen_ = lineStart_;
   } else {
@@ -156,7 +160,7 @@ void RepeatCollapse::CompleteThrough() {
 }
 
 void RepeatCollapse::WriteDueCount(std::time_t now) {
-  if (count_ > 0 && now - windowStart_ >= Minute) WriteCount(now);
+  if (count_ > 0 && !WithinMinute(windowStart_, now)) WriteCount(now);
 }
 
 void RepeatCollapse::WriteCount(std::time_t now) {

@@ -38,7 +38,7 @@ void RotatingLogFile::Write(std::wstring_view text) {
   atLineStart_ = text.back() == L'\n';
   // A line is never split between the two files, unless it alone runs an
   // eighth of the limit past it.
-  if (size_ >= limit_ && (atLineStart_ || size_ - limit_ >= limit_ / 8)) Rotate();
+  if (limit_ > 0 && size_ >= limit_ && (atLineStart_ || size_ - limit_ >= limit_ / 8)) Rotate();
 }
 
 void RotatingLogFile::Close() {

@@ -21,7 +21,8 @@ class RotatingLogFile {
   RotatingLogFile(const RotatingLogFile&) = delete;
   RotatingLogFile& operator=(const RotatingLogFile&) = delete;
 
-  // Opens the file for appending; false when it cannot be opened.
+  // Opens the file for appending; false when it cannot be opened. A limit
+  // of 0 bounds nothing.
   bool Open(const std::string& path, std::uintmax_t limit);
   void Write(std::wstring_view text);
   void Close();
