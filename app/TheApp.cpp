@@ -5,6 +5,7 @@
 #include <wx/modalhook.h>
 #include <wx/filehistory.h>
 #include <wx/snglinst.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 #include <csignal>
@@ -14,6 +15,7 @@
 #include "app/AppViewClasses.h"
 #include "app/CCommandLineInfoEx.h"
 #include "app/CSplash.h"
+#include "app/LogProfile.h"
 #include "app/MainFrame.h"
 #include "document/ShellServices.h"
 #include "document/gui/CommandDialogs.h"
@@ -52,6 +54,8 @@ namespace {
 constexpr int SplashBitmap = 151;
 constexpr unsigned SplashMinimumMs = 2000;
 constexpr int RecentFileCount = 16;
+// How often the logs look whether a count of repeated records is due.
+constexpr int LogTickMs = 1000;
 
 std::wstring& ProgramFolderOverride() {
   static std::wstring folder;
@@ -144,10 +148,20 @@ bool TheApp::InitInstance() {
   const std::wstring programPath = ProgramPath();
   const std::wstring folder = ProgramFolderOverride().empty() ? ProgramFolder() : ProgramFolderOverride();
 
+  const LogSizeSetting logSize = LogSizeLimitFromProfile(*profile_);
   logs_ = std::make_unique<LogFiles>();
+  logs_->SetSizeLimit(logSize.bytes);
   logs_->RedirectErrorAndActivity(folder);
   ActivityLog << (L"\n" + TimeStamp() + L" " + StartLineText + L" " + programPath + L"\n");
   logs_->RedirectSerComm(folder);
+  if (!logSize.error.empty()) ErrorLog << logSize.error;
+  // A count of repeated records is written at its minute's end, also when
+  // no further record comes.
+  logTick_ = std::make_unique<wxTimer>();
+  logTick_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+    if (logs_) logs_->Tick();
+  });
+  logTick_->Start(LogTickMs);
 
   SetBeforeMessageBox([this] {
     if (splash_) splash_->CloseNow();
@@ -211,7 +225,9 @@ int TheApp::ExitInstance() {
     manager_->FileHistorySave(*profile_);
     profile_->Flush();
   }
-  // The channels get their former buffers back before the files close.
+  // The channels get their former buffers back before the files close;
+  // counts of repeated records still pending are written then.
+  logTick_.reset();
   logs_.reset();
   InstallCommandDialogs(nullptr);
   InstallViewServices(nullptr);

@@ -16,6 +16,7 @@
 
 class wxSingleInstanceChecker;
 class wxFileConfig;
+class wxTimer;
 
 namespace PardeloStravon {
 
@@ -70,6 +71,7 @@ class TheApp : public wxApp {
   std::unique_ptr<wxSingleInstanceChecker> instance_;
   std::optional<bool> anotherInstance_;
   std::unique_ptr<LogFiles> logs_;
+  std::unique_ptr<wxTimer> logTick_;
   std::unique_ptr<wxFileConfig> profile_;
   QziDocManager* manager_ = nullptr;
   MainFrame* main_ = nullptr;

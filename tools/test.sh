@@ -19,10 +19,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
 # The worker threads and the queues once more under ThreadSanitizer, in a
 # build of their own that holds only the network and document tests.
 cmake -S . -B build-tsan "${quick[@]}" -DVANTOR_TSAN=ON
-cmake --build build-tsan -j"$jobs" --target network_tests document_tests
+cmake --build build-tsan -j"$jobs" --target network_tests document_tests foundation_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
   ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
-    -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning|Lifetime|EndToEnd|DocPath|NetworkWaits|ConcurrentPosting|Cases/HandOver)'
+    -R '^(NetworkRun|Queue|AlarmsTest\.BlackoutTest|SaveWhileRunning|Lifetime|EndToEnd|DocPath|NetworkWaits|ConcurrentPosting|Cases/HandOver|LogRotation)'
 
 # Reliability. The saves killed midway (200 kills) ran above as the test
 # SaveKill. Every fuzz target for 20 s on its corpus (the two document

@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
-#include <fstream>
 #include <iostream>
+#include <mutex>
+#include <string_view>
 
+#include "foundation/core/Clock.h"
 #include "foundation/core/LogChannel.h"
 #include "foundation/core/Paths.h"
-#include "foundation/core/TextConv.h"
+#include "foundation/core/RepeatCollapse.h"
+#include "foundation/core/RotatingLogFile.h"
 
 namespace PardeloStravon {
 namespace {
@@ -25,51 +28,64 @@ void TellStandardError(const std::string& line) {
   }
 }
 
-// Passes every insertion to the file and writes it out at once: a record
-// is on disk once written, also when the process is killed a moment later,
-// at one write per insertion.
-class RecordFlushBuf : public std::wstreambuf {
+// Between a channel's stream and its file: repeated lines collapse, the
+// file keeps to its size, and what is written reaches the file at once.
+// Its own lock, because the tick and the close come from other threads
+// than the channel's writers.
+class LogFileBuf : public std::wstreambuf {
  public:
-  explicit RecordFlushBuf(std::wfilebuf& file) : file_(file) {}
+  bool Open(const std::string& path, std::uintmax_t limit) { return file_.Open(path, limit); }
+
+  void Tick() {
+    std::lock_guard<std::mutex> lock(m_);
+    collapse_.Tick(Now());
+  }
+
+  void Close() {
+    std::lock_guard<std::mutex> lock(m_);
+    collapse_.Close(Now());
+    file_.Close();
+  }
 
  protected:
   int_type overflow(int_type c) override {
-    if (traits_type::eq_int_type(c, traits_type::eof())) return sync() == 0 ? traits_type::not_eof(c) : c;
-    if (traits_type::eq_int_type(file_.sputc(traits_type::to_char_type(c)), traits_type::eof()))
-      return traits_type::eof();
-    file_.pubsync();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const wchar_t ch = traits_type::to_char_type(c);
+    Put(std::wstring_view(&ch, 1));
     return c;
   }
   std::streamsize xsputn(const wchar_t* s, std::streamsize n) override {
-    const std::streamsize written = file_.sputn(s, n);
-    file_.pubsync();
-    return written;
+    Put(std::wstring_view(s, static_cast<std::size_t>(n)));
+    return n;
   }
-  int sync() override { return file_.pubsync(); }
 
  private:
-  std::wfilebuf& file_;
+  void Put(std::wstring_view text) {
+    std::lock_guard<std::mutex> lock(m_);
+    collapse_.Put(text, Now());
+  }
+
+  std::mutex m_;
+  RotatingLogFile file_;
+  RepeatCollapse collapse_{[this](std::wstring_view text) { file_.Write(text); }};
 };
 
 struct Redirection {
-  std::wfilebuf file;
-  RecordFlushBuf flushing{file};
+  LogFileBuf file;
   std::wostream* stream = nullptr;
   std::wstreambuf* former = nullptr;
 
   // Whether the file opened; the channel moves only then.
-  bool Move(std::wostream& channel, const std::wstring& folder, const std::wstring& name) {
+  bool Move(std::wostream& channel, const std::wstring& folder, const std::wstring& name, std::uintmax_t limit) {
     if (stream) return true;
     const std::string path = NativePath(JoinPath(folder, name));
-    file.pubimbue(Utf8Locale());
-    if (!file.open(path, std::ios::out | std::ios::app)) {
+    if (!file.Open(path, limit)) {
       TellStandardError("Cannot open the log file " + path + "; its records stay on the standard stream.\n");
       return false;
     }
     channel.flush();
-    file.pubsync();
     stream = &channel;
-    former = channel.rdbuf(&flushing);
+    former = channel.rdbuf(&file);
     return true;
   }
 
@@ -78,7 +94,10 @@ struct Redirection {
     stream->flush();
     stream->rdbuf(former);
     stream = nullptr;
+    file.Close();
   }
+
+  void Tick() { file.Tick(); }
 };
 
 }  // namespace
@@ -86,11 +105,13 @@ struct Redirection {
 struct LogFiles::Impl {
   Redirection err, act, ser;
   bool allOpen = true;
+  std::uintmax_t sizeLimit = DefaultLogSizeLimit;
 };
 
 LogFiles::LogFiles() : impl_(new Impl) {}
 
-LogFiles::LogFiles(const std::wstring& folder) : LogFiles() {
+LogFiles::LogFiles(const std::wstring& folder, std::uintmax_t sizeLimit) : LogFiles() {
+  SetSizeLimit(sizeLimit);
   RedirectErrorAndActivity(folder);
   RedirectSerComm(folder);
 }
@@ -104,12 +125,20 @@ LogFiles::~LogFiles() {
 }
 
 void LogFiles::RedirectErrorAndActivity(const std::wstring& folder) {
-  if (!impl_->err.Move(std::wcerr, folder, ErrorLogFileName)) impl_->allOpen = false;
-  if (!impl_->act.Move(std::wcout, folder, ActivityLogFileName)) impl_->allOpen = false;
+  if (!impl_->err.Move(std::wcerr, folder, ErrorLogFileName, impl_->sizeLimit)) impl_->allOpen = false;
+  if (!impl_->act.Move(std::wcout, folder, ActivityLogFileName, impl_->sizeLimit)) impl_->allOpen = false;
 }
 
 void LogFiles::RedirectSerComm(const std::wstring& folder) {
-  if (!impl_->ser.Move(SerCommStream(), folder, SerCommLogFileName)) impl_->allOpen = false;
+  if (!impl_->ser.Move(SerCommStream(), folder, SerCommLogFileName, impl_->sizeLimit)) impl_->allOpen = false;
+}
+
+void LogFiles::SetSizeLimit(std::uintmax_t bytes) { impl_->sizeLimit = bytes; }
+
+void LogFiles::Tick() {
+  impl_->err.Tick();
+  impl_->act.Tick();
+  impl_->ser.Tick();
 }
 
 bool LogFiles::AllOpen() const { return impl_->allOpen; }

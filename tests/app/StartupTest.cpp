@@ -200,6 +200,34 @@ TEST_F(StartupTest, TheRunsFirstActivityRecordIsTheStartLine_AndTheSerialFileGet
   EXPECT_TRUE(EndsWith(Records(ActivityFile()).back(), StopRecord()));
 }
 
+TEST_F(StartupTest, TheProfilesLogLimitBoundsTheLogs_AndAMinutesCountIsWrittenWithoutAFurtherRecord) {
+  const std::filesystem::path profile = std::filesystem::path(std::getenv("HOME")) / ".Vantor4";
+  const bool hadProfile = std::filesystem::exists(profile);
+  const std::string before = hadProfile ? ReadFile(profile) : "";
+  std::ofstream(profile, std::ios::app) << "\n[Logs]\nSizeLimitMB=1\n";
+  TestClock clock(1700000000);
+  ASSERT_TRUE(theApp->StartUp());
+  for (int i = 0; i < 3; ++i) ErrorLog << (TimeStamp() + L" Impossible to open serial port.\n");
+  clock.Advance(60);
+  // A little over a second of the program's loop: its log tick comes in it.
+  wxTimer stop;
+  stop.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxTheApp->ExitMainLoop(); });
+  stop.StartOnce(1500);
+  wxTheApp->MainLoop();
+  EXPECT_TRUE(EndsWith(ReadFile(ErrorFile()), ToUtf8(TimeStamp()) + " \"Impossible to open serial port.\" repeated 2 times\n"))
+      << ReadFile(ErrorFile());
+  const std::wstring filler(1000, L's');
+  for (int i = 0; i < 1100; ++i) SerCommLog << (std::to_wstring(i) + filler + L"\n");
+  std::filesystem::path older = SerialFile();
+  older += ".1";
+  EXPECT_TRUE(std::filesystem::exists(older));
+  Shutdown();
+  if (hadProfile)
+    std::ofstream(profile, std::ios::trunc) << before;
+  else
+    std::filesystem::remove(profile);
+}
+
 TEST_F(StartupTest, LogFilesThatCannotBeOpenedKeepTheRecordsOnTheStandardStreams_AndAreNamedOnceOnStandardError) {
   const char* names[] = {"QZ_Error_Log_W.txt", "QZ_Activity_Log_W.txt", "QZ_Ser_Comm_Log_W.txt"};
   for (const char* name : names) std::filesystem::create_directory(folder_.File(name));
