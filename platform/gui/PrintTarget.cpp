@@ -14,6 +14,7 @@
 #include <wx/graphics.h>
 #include <wx/paper.h>
 #include <wx/print.h>
+#include <wx/sizer.h>
 
 #include <algorithm>
 #include <chrono>
@@ -249,6 +250,34 @@ class TargetPreview : public wxPrintPreview {
   bool Print(bool interactive) override {
     if (!print_) return false;
     return PrintDocumentPrintout(*print_, interactive, GetFrame());
+  }
+  // The toolkit draws a solid black band, four pixels wide, beside and
+  // below the page as its shadow: it reads as part of the printout. It is
+  // painted over with the preview's ground, the page where the toolkit
+  // placed it (its page rectangle, from the printout's own figures).
+  bool PaintPage(wxPreviewCanvas* canvas, wxDC& dc) override {
+    const bool painted = wxPrintPreview::PaintPage(canvas, dc);
+    wxPrintout* printout = GetPrintout();
+    if (!canvas || !printout) return painted;
+    int screenX = 0, screenY = 0, printerX = 0, printerY = 0;
+    printout->GetPPIScreen(&screenX, &screenY);
+    printout->GetPPIPrinter(&printerX, &printerY);
+    const wxRect paperPx = printout->GetPaperRectPixels();
+    if (screenX <= 0 || screenY <= 0 || printerX <= 0 || printerY <= 0 || paperPx.IsEmpty()) return painted;
+    const float zoom = static_cast<float>(GetZoom()) / 100;
+    wxRect paper;
+    paper.width = static_cast<wxCoord>(zoom * screenX / printerX * paperPx.width);
+    paper.height = static_cast<wxCoord>(zoom * screenY / printerY * paperPx.height);
+    const wxSize canvasSize = canvas->GetSize();
+    const int margin = 2 * wxSizerFlags::GetDefaultBorder();
+    paper.x = std::max(static_cast<wxCoord>((canvasSize.x - paper.width) / 2.0), margin);
+    paper.y = std::max(static_cast<wxCoord>((canvasSize.y - paper.height) / 2.0), margin);
+    constexpr int Shadow = 4;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(canvas->GetBackgroundColour()));
+    dc.DrawRectangle(paper.x + paper.width + 1, paper.y, Shadow + 2, paper.height + Shadow + 3);
+    dc.DrawRectangle(paper.x, paper.y + paper.height + 1, paper.width + Shadow + 3, Shadow + 2);
+    return painted;
   }
 
  private:

@@ -253,7 +253,7 @@ TEST_F(GphPaperTest, PrintQueue_DirectPrintPrintGraphicAndThePrintPass_DrawTheSa
   EXPECT_EQ(errors_.Text(), L"");
 }
 
-TEST_F(GphPaperTest, Preview_DrawsTheSamePage) {
+TEST_F(GphPaperTest, Preview_DrawsTheSamePageWithNothingDarkBesideIt) {
   GphView* view = Open(Address, T0, to_, false);
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(main_->RouteCommand(Platform::ID_FILE_PRINT_PREVIEW));
@@ -278,6 +278,23 @@ TEST_F(GphPaperTest, Preview_DrawsTheSamePage) {
   const wxImage image = bitmap.ConvertToImage();
   image.SaveFile((TestSupport::ArtifactDir() / "graph-edges-preview.png").string(), wxBITMAP_TYPE_PNG);
   ExpectTheGraphsPage(image, "preview", 0);
+  // The page is paper on the preview's ground: nothing dark stands beside
+  // or below it (the toolkit's black shadow read as part of the page).
+  const wxRect plot = BoxOf(image, wxRect(image.GetSize()), Yellowish);
+  int darkColumns = 0, darkRows = 0;
+  for (int x = plot.GetRight() + 3; x < image.GetWidth(); ++x) {
+    int dark = 0;
+    for (int y = plot.y; y <= plot.GetBottom(); ++y) dark += Dark(image, x, y) ? 1 : 0;
+    darkColumns += dark > plot.height / 4 ? 1 : 0;
+  }
+  for (int y = plot.GetBottom() + 3; y < image.GetHeight(); ++y) {
+    int dark = 0;
+    for (int x = plot.x; x <= plot.GetRight(); ++x) dark += Dark(image, x, y) ? 1 : 0;
+    darkRows += dark > plot.width / 4 ? 1 : 0;
+  }
+  // The paper's edge is one thin line.
+  EXPECT_LE(darkColumns, 1) << "a dark bar beside the page";
+  EXPECT_LE(darkRows, 1) << "a dark bar below the page";
   TestSupport::SaveWindowShot(*frame, "graph-edges-preview-frame");
   frame->Close(true);
   PumpEvents();
