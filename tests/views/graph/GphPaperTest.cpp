@@ -11,6 +11,7 @@
 #include <wx/paper.h>
 #include <wx/print.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -251,6 +252,22 @@ TEST_F(GphPaperTest, PrintQueue_DirectPrintPrintGraphicAndThePrintPass_DrawTheSa
   PumpEvents();
   EXPECT_EQ(GraphViewCount(), 0);
   EXPECT_EQ(errors_.Text(), L"");
+}
+
+TEST_F(GphPaperTest, PrintCommand_TheDialogsDefaultPrinter_DrawsTheSamePage) {
+  ASSERT_FALSE(TestSupport::TestPrintQueuePdfDir().empty());
+  Platform::SetPrintToFile("");
+  GphView* view = Open(Address, T0, to_, false);
+  ASSERT_NE(view, nullptr);
+  const TestSupport::QueuedFiles before = NewJob();
+  // The user's answer: Return in the system's print dialog, once its list
+  // of printers has come in, prints on the selected (default) printer.
+  ASSERT_EQ(std::system("(timeout 30 xdotool search --sync --onlyvisible --name '^Print$' windowfocus --sync "
+                        "sleep 2 key Return) >/dev/null 2>&1 &"),
+            0);
+  EXPECT_TRUE(main_->RouteCommand(Platform::ID_FILE_PRINT));
+  EXPECT_TRUE(view->LastPrintSucceeded()) << Platform::LastPrintError();
+  ExpectPdf(Queued(before, "graph-edges-queue-dialog.pdf"), "print dialog");
 }
 
 TEST_F(GphPaperTest, Preview_DrawsTheSamePageWithNothingDarkBesideIt) {
