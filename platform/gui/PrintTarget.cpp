@@ -10,18 +10,54 @@
 #include <wx/cmndata.h>
 #include <wx/dcgraph.h>
 #include <wx/dcmemory.h>
+#include <wx/dcprint.h>
 #include <wx/graphics.h>
 #include <wx/paper.h>
 #include <wx/print.h>
+#include <wx/sizer.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <optional>
 
 #include "platform/SafeFileSave.h"
 #include "platform/gui/PageSetup.h"
 
 namespace Platform {
+
+// The system printer's own context fills every gradient across, whatever
+// its direction, and leaves the gradient as the source of the next line
+// drawn in the colour the context set last, so such lines vanish into the
+// background. Its pages are drawn through the toolkit's cairo renderer on
+// that context's own cairo context instead, as the PDF pages are: every
+// path draws one page alike.
+class PrinterCairoDc {
+ public:
+  // Before the page has begun, the context counts in points: scaled here to
+  // the printer's units, as the page will be, so measures taken then hold.
+  PrinterCairoDc(wxDC& printer, bool pageBegun, int resolution)
+      : cr_(static_cast<cairo_t*>(printer.GetImpl()->GetCairoContext())) {
+    if (!cr_) return;
+    cairo_save(cr_);
+    if (!pageBegun && resolution > 0) cairo_scale(cr_, 72.0 / resolution, 72.0 / resolution);
+    dc_ = std::make_unique<wxGCDC>(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr_));
+  }
+  ~PrinterCairoDc() {
+    dc_.reset();
+    if (cr_) cairo_restore(cr_);
+  }
+  PrinterCairoDc(const PrinterCairoDc&) = delete;
+  PrinterCairoDc& operator=(const PrinterCairoDc&) = delete;
+
+  // Null when the printer's context has no cairo context.
+  wxDC* Dc() { return dc_.get(); }
+
+ private:
+  cairo_t* cr_;
+  std::unique_ptr<wxGCDC> dc_;
+};
+
 namespace {
 
 thread_local std::wstring lastError;
@@ -205,6 +241,7 @@ class PdfPage {
 
 cairo_status_t DiscardPdf(void*, const unsigned char*, unsigned int) { return CAIRO_STATUS_SUCCESS; }
 
+
 // The toolkit's preview; its Print button prints as the Print command does.
 class TargetPreview : public wxPrintPreview {
  public:
@@ -213,6 +250,34 @@ class TargetPreview : public wxPrintPreview {
   bool Print(bool interactive) override {
     if (!print_) return false;
     return PrintDocumentPrintout(*print_, interactive, GetFrame());
+  }
+  // The toolkit draws a solid black band, four pixels wide, beside and
+  // below the page as its shadow: it reads as part of the printout. It is
+  // painted over with the preview's ground, the page where the toolkit
+  // placed it (its page rectangle, from the printout's own figures).
+  bool PaintPage(wxPreviewCanvas* canvas, wxDC& dc) override {
+    const bool painted = wxPrintPreview::PaintPage(canvas, dc);
+    wxPrintout* printout = GetPrintout();
+    if (!canvas || !printout) return painted;
+    int screenX = 0, screenY = 0, printerX = 0, printerY = 0;
+    printout->GetPPIScreen(&screenX, &screenY);
+    printout->GetPPIPrinter(&printerX, &printerY);
+    const wxRect paperPx = printout->GetPaperRectPixels();
+    if (screenX <= 0 || screenY <= 0 || printerX <= 0 || printerY <= 0 || paperPx.IsEmpty()) return painted;
+    const float zoom = static_cast<float>(GetZoom()) / 100;
+    wxRect paper;
+    paper.width = static_cast<wxCoord>(zoom * screenX / printerX * paperPx.width);
+    paper.height = static_cast<wxCoord>(zoom * screenY / printerY * paperPx.height);
+    const wxSize canvasSize = canvas->GetSize();
+    const int margin = 2 * wxSizerFlags::GetDefaultBorder();
+    paper.x = std::max(static_cast<wxCoord>((canvasSize.x - paper.width) / 2.0), margin);
+    paper.y = std::max(static_cast<wxCoord>((canvasSize.y - paper.height) / 2.0), margin);
+    constexpr int Shadow = 4;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(canvas->GetBackgroundColour()));
+    dc.DrawRectangle(paper.x + paper.width + 1, paper.y, Shadow + 2, paper.height + Shadow + 3);
+    dc.DrawRectangle(paper.x, paper.y + paper.height + 1, paper.width + Shadow + 3, Shadow + 2);
+    return painted;
   }
 
  private:
@@ -254,10 +319,20 @@ bool TargetPrintout::PrepareToolkitDc() {
   return true;
 }
 
+// The context to draw on: the toolkit's, or for the system's printer a
+// cairo one over it.
+wxDC& TargetPrintout::DrawingDc(std::optional<PrinterCairoDc>& printer, bool pageBegun) {
+  wxDC& toolkit = *GetDC();
+  if (IsPreview() || !toolkit.IsKindOf(wxCLASSINFO(wxPrinterDC))) return toolkit;
+  printer.emplace(toolkit, pageBegun, geometry_.ppi.x);
+  return printer->Dc() ? *printer->Dc() : toolkit;
+}
+
 void TargetPrintout::OnPreparePrinting() {
   pageCount_ = 0;
   if (!PrepareToolkitDc()) return;
-  wxDC& dc = *GetDC();
+  std::optional<PrinterCairoDc> printer;
+  wxDC& dc = DrawingDc(printer, false);
   const DcState old = PrepareDc(dc, baseX_, baseY_, originInDc_);
   pageCount_ = std::max(0, PreparePages(dc, geometry_));
   RestoreDc(dc, old);
@@ -267,7 +342,8 @@ bool TargetPrintout::OnPrintPage(int page) {
   // An empty printout previews as one blank page.
   if (page > pageCount_) return IsPreview();
   if (!GetDC() || !PrepareToolkitDc()) return false;
-  wxDC& dc = *GetDC();
+  std::optional<PrinterCairoDc> printer;
+  wxDC& dc = DrawingDc(printer, true);
   const DcState old = PrepareDc(dc, baseX_, baseY_, originInDc_);
   const bool ok = PrintPageOn(dc, geometry_, page);
   RestoreDc(dc, old);

@@ -8,11 +8,14 @@
 #include <wx/prntbase.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class wxWindow;
 
 namespace Platform {
+
+class PrinterCairoDc;
 
 // In printer device units. printable lies within the paper; its offset is
 // the distance from the paper's top-left edge (the framework's physical
@@ -58,6 +61,7 @@ class TargetPrintout : public wxPrintout {
 
  private:
   bool PrepareToolkitDc();
+  wxDC& DrawingDc(std::optional<PrinterCairoDc>& printer, bool pageBegun);
 
   PageGeometry geometry_{};
   int pageCount_ = 0;

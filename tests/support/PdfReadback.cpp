@@ -6,7 +6,11 @@
 namespace TestSupport {
 namespace {
 
-std::string Run(const std::string& command) {
+std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+}  // namespace
+
+std::string ShellOutput(const std::string& command) {
   std::string out;
   if (FILE* p = popen(command.c_str(), "r")) {
     char buffer[4096];
@@ -17,12 +21,8 @@ std::string Run(const std::string& command) {
   return out;
 }
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
-
-}  // namespace
-
 int PdfPageCount(const std::filesystem::path& pdf) {
-  std::istringstream info(Run("pdfinfo " + Quoted(pdf) + " 2>/dev/null"));
+  std::istringstream info(ShellOutput("pdfinfo " + Quoted(pdf) + " 2>/dev/null"));
   for (std::string line; std::getline(info, line);)
     if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
   return -1;
@@ -30,13 +30,13 @@ int PdfPageCount(const std::filesystem::path& pdf) {
 
 std::string PdfPageText(const std::filesystem::path& pdf, int page) {
   const std::string p = std::to_string(page);
-  return Run("pdftotext -layout -enc UTF-8 -f " + p + " -l " + p + " " + Quoted(pdf) + " - 2>/dev/null");
+  return ShellOutput("pdftotext -layout -enc UTF-8 -f " + p + " -l " + p + " " + Quoted(pdf) + " - 2>/dev/null");
 }
 
 wxImage RasterizePdfPage(const std::filesystem::path& pdf, int page, int ppi) {
   const std::filesystem::path stem = pdf.parent_path() / (pdf.stem().string() + "-p" + std::to_string(page));
   const std::string p = std::to_string(page);
-  Run("pdftoppm -r " + std::to_string(ppi) + " -f " + p + " -l " + p + " -singlefile -png " + Quoted(pdf) + " " +
+  ShellOutput("pdftoppm -r " + std::to_string(ppi) + " -f " + p + " -l " + p + " -singlefile -png " + Quoted(pdf) + " " +
       Quoted(stem));
   wxImage image;
   const std::filesystem::path png = stem.string() + ".png";

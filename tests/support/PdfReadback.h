@@ -8,6 +8,9 @@
 
 namespace TestSupport {
 
+// What a shell command writes on its standard output.
+std::string ShellOutput(const std::string& command);
+
 int PdfPageCount(const std::filesystem::path& pdf);
 // UTF-8 text of one page (1-based), laid out as printed.
 std::string PdfPageText(const std::filesystem::path& pdf, int page);

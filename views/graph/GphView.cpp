@@ -353,6 +353,8 @@ bool GphView::OnPrint(wxDC& dc, const Platform::PageGeometry& page) {
   if (impl->SetBusy(true)) return false;
   try {
     GetDoc(this);
+    // Styled and drawn in the paper's font unit.
+    const PlotPaperScope paper;
     impl->Prepare(dc, true, page.ppi);
     if (const std::shared_ptr<PlotRegion>& root = window_->GetRegion()) {
       PlotPrinter printer(root);

@@ -117,8 +117,14 @@ void PlotAxis2D::UpdateLabels(wxDC& dc) {
     borders_.left = std::max(pad_ + extent(leftLabel_, true) + extent(leftNumber_, true), outLeft + pad_);
   if (autoBorders_.right)
     borders_.right = std::max(pad_ + extent(rightLabel_, true) + extent(rightNumber_, true), outRight + pad_);
-  if (autoBorders_.bottom) borders_.bottom = pad_ + extent(bottomNumber_, false) + extent(bottomLabel_, false);
-  if (autoBorders_.top) borders_.top = pad_ + extent(title_, false);
+  // The numbers at the area's top and bottom stand half out of it: the row
+  // keeps room for them.
+  int half = 0;
+  for (const PlotText* n : {&leftNumber_, &rightNumber_})
+    if (n->IsVisible()) half = std::max(half, (n->GetPixelHeight() + 1) / 2 + 1);
+  if (autoBorders_.bottom)
+    borders_.bottom = std::max(pad_ + extent(bottomNumber_, false) + extent(bottomLabel_, false), half);
+  if (autoBorders_.top) borders_.top = std::max(pad_ + extent(title_, false), half);
 }
 
 wxRect PlotAxis2D::AxisArea(const wxRect& region) const {
@@ -162,33 +168,96 @@ void PlotAxis2D::Draw(wxDC& dc, const wxRect& region, const std::vector<std::sha
   if (borderLines_.top) dc.DrawLine(area.x, area.y, right, area.y);
   if (borderLines_.bottom) dc.DrawLine(area.x, bottom - 1, right, bottom - 1);
 
-  if (leftNumber_.IsVisible())
+  drawn_.clear();
+  const int midX = area.x + area.width / 2, midY = area.y + area.height / 2;
+  // Labels first: numbers give way to them.
+  if (title_.IsVisible()) DrawLabel(dc, title_, wxPoint(midX, region.y + pad_), PlotTextFoot::Top, region.width, region);
+  if (bottomLabel_.IsVisible()) {
+    const int y = bottom + pad_ + (bottomNumber_.IsVisible() ? bottomNumber_.GetPixelHeight() + pad_ : 0);
+    DrawLabel(dc, bottomLabel_, wxPoint(midX, y), PlotTextFoot::Top, region.width, region);
+  }
+  // Row names read upward along their row and never run into the next.
+  const int along = region.height - 2 * pad_;
+  if (leftLabel_.IsVisible())
+    DrawLabel(dc, leftLabel_, wxPoint(region.x + pad_ + leftLabel_.GetPixelWidth() / 2, midY), PlotTextFoot::Middle,
+              along, region);
+  if (rightLabel_.IsVisible())
+    DrawLabel(dc, rightLabel_, wxPoint(region.x + region.width - pad_ - rightLabel_.GetPixelWidth() / 2, midY),
+              PlotTextFoot::Middle, along, region);
+
+  std::vector<Candidate> numbers;
+  if (leftNumber_.IsVisible()) {
     for (double v : ys)
-      leftNumber_.DrawString(dc, FormatNumber(numberFormat_[0], v),
-                             wxPoint(area.x - pad_, static_cast<int>(std::lround(t.PixelY(v)))), PlotTextFoot::Middle);
+      numbers.push_back({FormatNumber(numberFormat_[0], v), wxPoint(area.x - pad_, static_cast<int>(std::lround(t.PixelY(v))))});
+    DrawNumbers(dc, leftNumber_, numbers, PlotTextFoot::Middle, region);
+  }
   if (rightNumber_.IsVisible()) {
     // A right-hand column ends at its outer edge when aligned at its end.
     const int x = right + pad_ + (rightNumber_.GetAlign() == PlotAlignEnd ? rightNumber_.GetPixelWidth() : 0);
+    numbers.clear();
     for (double v : ys)
-      rightNumber_.DrawString(dc, FormatNumber(numberFormat_[1], v),
-                              wxPoint(x, static_cast<int>(std::lround(t.PixelY(v)))), PlotTextFoot::Middle);
+      numbers.push_back({FormatNumber(numberFormat_[1], v), wxPoint(x, static_cast<int>(std::lround(t.PixelY(v))))});
+    DrawNumbers(dc, rightNumber_, numbers, PlotTextFoot::Middle, region);
   }
-  if (bottomNumber_.IsVisible())
+  if (bottomNumber_.IsVisible()) {
+    numbers.clear();
     for (double v : xs)
-      bottomNumber_.DrawString(dc, NumberText(PlotAxisX, v),
-                               wxPoint(static_cast<int>(std::lround(t.PixelX(v))), bottom + pad_), PlotTextFoot::Top);
-
-  const int midX = area.x + area.width / 2, midY = area.y + area.height / 2;
-  if (title_.IsVisible()) title_.Draw(dc, wxPoint(midX, region.y + pad_), PlotTextFoot::Top);
-  if (bottomLabel_.IsVisible()) {
-    const int y = bottom + pad_ + (bottomNumber_.IsVisible() ? bottomNumber_.GetPixelHeight() + pad_ : 0);
-    bottomLabel_.Draw(dc, wxPoint(midX, y), PlotTextFoot::Top);
+      numbers.push_back({NumberText(PlotAxisX, v), wxPoint(static_cast<int>(std::lround(t.PixelX(v))), bottom + pad_)});
+    DrawNumbers(dc, bottomNumber_, numbers, PlotTextFoot::Top, region);
   }
-  if (leftLabel_.IsVisible())
-    leftLabel_.Draw(dc, wxPoint(region.x + pad_ + leftLabel_.GetPixelWidth() / 2, midY), PlotTextFoot::Middle);
-  if (rightLabel_.IsVisible())
-    rightLabel_.Draw(dc, wxPoint(region.x + region.width - pad_ - rightLabel_.GetPixelWidth() / 2, midY),
-                     PlotTextFoot::Middle);
+}
+
+void PlotAxis2D::DrawLabel(wxDC& dc, const PlotText& label, wxPoint anchor, PlotTextFoot foot, int length,
+                           const wxRect& region) {
+  const std::wstring text = FitPlotString(dc, label, label.GetString(), length);
+  if (text.empty()) return;
+  wxRect box = label.BoxAround(dc, text, foot);
+  box.Offset(anchor);
+  // Moved inside its region, a gap from its edges, where it stands out (so
+  // that the names of neighbouring rows never read as one); left out, never
+  // cut, where it cannot fit.
+  wxRect inner = region;
+  inner.Deflate(pad_);
+  if (box.width > inner.width || box.height > inner.height) return;
+  const wxPoint shift(std::max(0, inner.x - box.x) - std::max(0, box.GetRight() - inner.GetRight()),
+                      std::max(0, inner.y - box.y) - std::max(0, box.GetBottom() - inner.GetBottom()));
+  box.Offset(shift);
+  label.DrawString(dc, text, anchor + shift, foot);
+  drawn_.push_back({box, text});
+}
+
+void PlotAxis2D::DrawNumbers(wxDC& dc, const PlotText& looks, const std::vector<Candidate>& numbers,
+                             PlotTextFoot foot, const wxRect& region) {
+  const std::size_t fixed = drawn_.size();
+  std::vector<wxRect> boxes;
+  std::vector<bool> fits;
+  for (const Candidate& c : numbers) {
+    boxes.push_back(looks.BoxAround(dc, c.text, foot));
+    boxes.back().Offset(c.anchor);
+    bool ok = region.Contains(boxes.back());
+    for (std::size_t k = 0; ok && k < fixed; ++k) ok = !drawn_[k].box.Intersects(boxes.back());
+    fits.push_back(ok);
+  }
+  // Every stride-th number, the smallest stride whose numbers keep a gap
+  // between each other.
+  const int gap = std::max(1, pad_ / 2);
+  for (std::size_t stride = 1; stride <= numbers.size(); ++stride) {
+    std::vector<std::size_t> chosen;
+    bool clear = true;
+    for (std::size_t i = 0; i < numbers.size() && clear; i += stride) {
+      if (!fits[i]) continue;
+      wxRect grown = boxes[i];
+      grown.Inflate(gap);
+      for (std::size_t j : chosen) clear = clear && !grown.Intersects(boxes[j]);
+      chosen.push_back(i);
+    }
+    if (!clear) continue;
+    for (std::size_t i : chosen) {
+      looks.DrawString(dc, numbers[i].text, numbers[i].anchor, foot);
+      drawn_.push_back({boxes[i], numbers[i].text});
+    }
+    return;
+  }
 }
 
 }  // namespace PardeloStravon

@@ -30,6 +30,12 @@ struct PlotBorderLines {
   bool left = true, right = true, bottom = true, top = true;
 };
 
+// A text as last drawn: its box in the context's logical units.
+struct PlotDrawnText {
+  wxRect box;
+  std::wstring text;
+};
+
 class PlotAxis2D {
  public:
   PlotAxis2D();
@@ -86,8 +92,12 @@ class PlotAxis2D {
   // The axis area of a region's rectangle: inside the borders.
   wxRect AxisArea(const wxRect& region) const;
   // Draws everything but the region's own background, as last laid out by
-  // UpdateLabels.
+  // UpdateLabels. Every text stays inside the region and clear of the
+  // others: labels too long are cut with an ellipsis, and a numbering too
+  // dense for its side shows every second, third ... number instead.
   void Draw(wxDC& dc, const wxRect& region, const std::vector<std::shared_ptr<PlotObject>>& objects);
+  // The texts of the last Draw.
+  const std::vector<PlotDrawnText>& DrawnTexts() const { return drawn_; }
   // Automatic left and right borders at least this wide, so that rows of
   // one column share their axis area's edges.
   void WidenAutoBorders(int left, int right);
@@ -108,6 +118,19 @@ class PlotAxis2D {
   PlotRect limits_;
   std::shared_ptr<PlotBrush> brush_;
   int pad_ = 3;
+  std::vector<PlotDrawnText> drawn_;
+
+  // Draws a label whose reading length is at most length, cut to fit.
+  void DrawLabel(wxDC& dc, const PlotText& label, wxPoint anchor, PlotTextFoot foot, int length,
+                 const wxRect& region);
+  struct Candidate {
+    std::wstring text;
+    wxPoint anchor;
+  };
+  // Draws the numbers that fit: inside the region, clear of the texts drawn
+  // so far, and as dense as they can stand without touching each other.
+  void DrawNumbers(wxDC& dc, const PlotText& looks, const std::vector<Candidate>& numbers, PlotTextFoot foot,
+                   const wxRect& region);
 };
 
 }  // namespace PardeloStravon

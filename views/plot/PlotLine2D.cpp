@@ -17,12 +17,15 @@ int ClampPixel(double p) {
   return static_cast<int>(std::floor(p + 0.5));
 }
 
-// Liang-Barsky: the part of segment a-b inside the box, false when none.
+// Liang-Barsky: the part of segment a-b inside the box, its far edges
+// included, false when none. The data's range maps onto the box's edges
+// exactly: a line at its row's lowest value lies on the far edge and must
+// stay.
 bool ClipSegment(wxPoint& a, wxPoint& b, const wxRect& box) {
   const double x0 = a.x, y0 = a.y, dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
   double t0 = 0, t1 = 1;
   const double p[] = {-dx, dx, -dy, dy};
-  const double q[] = {x0 - box.x, box.x + box.width - 1 - x0, y0 - box.y, box.y + box.height - 1 - y0};
+  const double q[] = {x0 - box.x, box.x + box.width - x0, y0 - box.y, box.y + box.height - y0};
   for (int k = 0; k < 4; ++k) {
     if (p[k] == 0) {
       if (q[k] < 0) return false;
@@ -155,7 +158,7 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
     piece.clear();
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
       wxPoint a = points[i], b = points[i + 1];
-      const bool aInside = box.Contains(a);
+      const bool aInside = a.x >= box.x && a.x <= box.x + box.width && a.y >= box.y && a.y <= box.y + box.height;
       if (!ClipSegment(a, b, box)) continue;
       if (!aInside || piece.empty()) {
         stroke(piece);

@@ -23,6 +23,7 @@ wxRect PlotPrinter::PlotArea(const PlotPage& page) const {
 bool PlotPrinter::Print(wxDC& dc, const PlotPage& page) {
   const wxRect area = PlotArea(page);
   if (!root_ || area.IsEmpty()) return false;
+  const PlotPaperScope paper;
   root_->Draw(dc, area);
   return true;
 }

@@ -21,6 +21,7 @@ class PlotPrinter {
   // The plot's rectangle on the page, in the drawing's units.
   wxRect PlotArea(const PlotPage& page) const;
   // False when there is nothing to draw or no room left inside the margins.
+  // Texts take the paper's font unit (PlotPaperScope).
   bool Print(wxDC& dc, const PlotPage& page);
 
  private:

@@ -90,6 +90,14 @@ void PlotRegion::DrawLaidOut(wxDC& dc, const wxRect& rect) {
   axis_.Draw(dc, rect, objects_);
 }
 
+void PlotRegion::CollectDrawnTexts(std::vector<PlotDrawnText>& out) const {
+  if (children_.empty()) {
+    const std::vector<PlotDrawnText>& mine = axis_.DrawnTexts();
+    out.insert(out.end(), mine.begin(), mine.end());
+  }
+  for (const auto& c : children_) c->CollectDrawnTexts(out);
+}
+
 std::shared_ptr<PlotRegion> PlotRegion::RegionAt(const std::shared_ptr<PlotRegion>& self, wxPoint p) const {
   if (!rect_.Contains(p)) return nullptr;
   for (const auto& c : children_)

@@ -55,6 +55,8 @@ class PlotRegion {
   wxRect AxisArea() const { return axis_.AxisArea(rect_); }
 
   void Draw(wxDC& dc, const wxRect& rect);
+  // Every text of the last drawing, this region's and its children's.
+  void CollectDrawnTexts(std::vector<PlotDrawnText>& out) const;
   // The deepest region whose last drawn rectangle holds the point, null
   // when none does.
   std::shared_ptr<PlotRegion> RegionAt(const std::shared_ptr<PlotRegion>& self, wxPoint p) const;

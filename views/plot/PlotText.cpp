@@ -12,8 +12,22 @@ namespace PardeloStravon {
 // A font record's height counts this many device pixels per unit. The graph
 // styles its fonts at 0.63 of the height that matches the tables' text on
 // the screen; this brings the default graph font back to about that height
-// (a character of about 2.7 mm on a 96-ppi screen) and scales paper alike.
+// (a character of about 2.5 mm on a 96-ppi screen).
 const double PlotFontScale = 1.6;
+// On paper the graph styles its fonts at 0.29 of that height instead: the
+// paper's unit is larger by the ratio of the two, so that a page shows the
+// graph's text as large as the screen does (a character of about 2.5 mm,
+// 7 to 8 points, for the default font), never the 1 mm that the smaller
+// factor alone would leave.
+const double PlotPaperFontScale = PlotFontScale * 0.63 / 0.29;
+
+namespace {
+thread_local bool onPaper = false;
+}
+
+PlotPaperScope::PlotPaperScope() : was_(onPaper) { onPaper = true; }
+PlotPaperScope::~PlotPaperScope() { onPaper = was_; }
+bool PlotOnPaper() { return onPaper; }
 
 wxColour ToWxColour(const PlotColor& c) {
   auto byte = [](float f) {
@@ -31,14 +45,17 @@ struct FontKey {
   LOGFONTW lf;
   wxSize ppi;
   double sx, sy;
-  bool operator==(const FontKey& o) const { return lf == o.lf && ppi == o.ppi && sx == o.sx && sy == o.sy; }
+  bool paper;
+  bool operator==(const FontKey& o) const {
+    return lf == o.lf && ppi == o.ppi && sx == o.sx && sy == o.sy && paper == o.paper;
+  }
 };
 
 }  // namespace
 
 void SelectPlotFont(wxDC& dc, const LOGFONTW& lf) {
   static thread_local std::vector<std::pair<FontKey, wxFont>> made;
-  FontKey key{lf, dc.GetPPI(), 0, 0};
+  FontKey key{lf, dc.GetPPI(), 0, 0, onPaper};
   dc.GetUserScale(&key.sx, &key.sy);
   for (const auto& [k, f] : made)
     if (k == key) {
@@ -48,7 +65,8 @@ void SelectPlotFont(wxDC& dc, const LOGFONTW& lf) {
 
   // The record's height counts as a character height whatever its sign:
   // the layer's heights are its own.
-  const double em = std::clamp(std::fabs(static_cast<double>(lf.lfHeight)) * PlotFontScale, 1.0, 4000.0);
+  const double unit = onPaper ? PlotPaperFontScale : PlotFontScale;
+  const double em = std::clamp(std::fabs(static_cast<double>(lf.lfHeight)) * unit, 1.0, 4000.0);
   LOGFONTW base = lf;
   base.lfHeight = -static_cast<std::int32_t>(std::lround(em));
   wxFont font = Platform::ToWxFont(base);
@@ -164,6 +182,24 @@ void PlotText::DrawString(wxDC& dc, const std::wstring& s, wxPoint anchor, PlotT
     else
       dc.DrawRotatedText(b.lines[k], px, py, angle_);
   }
+}
+
+std::wstring FitPlotString(wxDC& dc, const PlotText& looks, const std::wstring& s, int length) {
+  SelectPlotFont(dc, looks.GetFont());
+  auto reading = [&](const std::wstring& t) { return t.empty() ? 0 : dc.GetTextExtent(t).x; };
+  if (reading(s) <= length) return s;
+  const std::wstring ellipsis = L"\u2026";
+  // The longest start that fits, found by halving.
+  std::size_t lo = 0, hi = s.size();
+  while (lo < hi) {
+    const std::size_t mid = (lo + hi + 1) / 2;
+    if (reading(s.substr(0, mid) + ellipsis) <= length)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  if (lo == 0 && reading(ellipsis) > length) return {};
+  return s.substr(0, lo) + ellipsis;
 }
 
 }  // namespace PardeloStravon

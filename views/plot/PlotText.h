@@ -65,10 +65,30 @@ class PlotText {
 };
 
 // Selects the layer's font of a record on dc: its character height is the
-// record's height times PlotFontScale in dc's logical units, whatever the
-// device (screen, bitmap, printer, PDF), so that one styling rule serves
-// them all.
+// record's height times the layer's font unit in dc's logical units,
+// whatever the device (screen, bitmap, printer, PDF), so that one styling
+// rule serves them all. The unit is PlotFontScale on a screen and
+// PlotPaperFontScale while a PlotPaperScope lives.
 void SelectPlotFont(wxDC& dc, const LOGFONTW& lf);
 extern const double PlotFontScale;
+extern const double PlotPaperFontScale;
+
+// While it lives, this thread lays out and draws plots for paper.
+class PlotPaperScope {
+ public:
+  PlotPaperScope();
+  ~PlotPaperScope();
+  PlotPaperScope(const PlotPaperScope&) = delete;
+  PlotPaperScope& operator=(const PlotPaperScope&) = delete;
+
+ private:
+  bool was_;
+};
+bool PlotOnPaper();
+
+// The longest start of s, ended by an ellipsis when cut, whose reading
+// length with the text's looks is at most length; empty when not even the
+// ellipsis fits.
+std::wstring FitPlotString(wxDC& dc, const PlotText& looks, const std::wstring& s, int length);
 
 }  // namespace PardeloStravon

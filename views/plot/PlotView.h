@@ -34,9 +34,6 @@ class PlotEvent {
  private:
   friend class PlotView;
 
-// White under the tree, then the tree over the rectangle: what the view
-// shows, for any device context (bitmaps, pages).
-void DrawPlotTree(wxDC& dc, PlotRegion* root, const wxRect& rect);
   PlotView* view_ = nullptr;
   std::weak_ptr<PlotRegion> region_;
 };

@@ -7,6 +7,7 @@
 #include <wx/image.h>
 #include <wx/prntbase.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "document/QziDocIStd.h"
@@ -118,6 +119,12 @@ TEST_F(GphPrintTest, PrintGraphic_Failures_ReturnFalseAndLog) {
       {"a file that cannot be written", &Doc(), PdfPath("missing/folder/graph.pdf"),
        L"Error in GphView::PrintGraphic()\n"},
   };
+  // No print server either, whatever queue the test run provides: the
+  // system's printing reads the server at its first use in this process,
+  // which is this test's.
+  const char* server = std::getenv("CUPS_SERVER");
+  const std::string oldServer = server ? server : "";
+  setenv("CUPS_SERVER", PdfPath("no-server.sock").c_str(), 1);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     errors_.Clear();
@@ -128,6 +135,10 @@ TEST_F(GphPrintTest, PrintGraphic_Failures_ReturnFalseAndLog) {
     EXPECT_EQ(GraphViewCount(), 0);
     EXPECT_TRUE(shell_.boxes.empty());  // the print pass runs unattended
   }
+  if (server)
+    setenv("CUPS_SERVER", oldServer.c_str(), 1);
+  else
+    unsetenv("CUPS_SERVER");
 }
 
 TEST_F(GphPrintTest, PrintPassOnADueNodePrintsThroughTheGraph) {
@@ -201,9 +212,7 @@ TEST_F(GphPrintTest, PreviewOfAShownGraphRendersItsPage) {
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(main_->RouteCommand(Platform::ID_FILE_PRINT_PREVIEW));
   PumpEvents();
-  wxPreviewFrame* frame = nullptr;
-  for (wxWindow* w : wxTopLevelWindows)
-    if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) frame = p;
+  wxPreviewFrame* frame = PreviewFrame();
   ASSERT_NE(frame, nullptr);
   wxPrintPreviewBase* preview = frame->GetControlBar()->GetPrintPreview();
   ASSERT_NE(preview, nullptr);

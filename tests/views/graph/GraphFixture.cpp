@@ -115,6 +115,13 @@ void GraphFixture::Draw(GphView& view) {
 
 std::string GraphFixture::PdfPath(const std::string& name) const { return dir_.File(name).string(); }
 
+wxPreviewFrame* GraphFixture::PreviewFrame() {
+  wxPreviewFrame* frame = nullptr;
+  for (wxWindow* w : wxTopLevelWindows)
+    if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) frame = p;
+  return frame;
+}
+
 int GraphFixture::GraphViewCount() const {
   int n = 0;
   if (!doc_) return 0;

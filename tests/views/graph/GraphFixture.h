@@ -6,6 +6,7 @@
 // every tick is one the test emits.
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/prntbase.h>
 
 #include <ctime>
 #include <optional>
@@ -63,6 +64,8 @@ class GraphFixture : public FrameworkFixture {
   // The PDF file of prints while the test runs.
   std::string PdfPath(const std::string& name) const;
   int GraphViewCount() const;
+  // The print preview's frame last opened; null when none is open.
+  static wxPreviewFrame* PreviewFrame();
 
   ScopedTz zone_{"Europe/Berlin"};
   std::optional<PardeloStravon::TestClock> clock_;
