@@ -11,6 +11,7 @@
 #include <wx/timer.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -28,6 +29,7 @@
 #include "document/QziDocIHlp.h"
 #include "document/QziDocIStd.h"
 #include "document/ShellServices.h"
+#include "document/gui/ChildFrm.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/QziDoc.h"
 #include "document/gui/QziDocManager.h"
@@ -43,6 +45,8 @@
 #include "platform/gui/NativeDialog.h"
 #include "platform/gui/ProgramIds.h"
 #include "platform/gui/ResourceIds.h"
+#include "views/tables/OptView.h"
+#include "views/tables/StsView.h"
 #include "tests/document/DocFileWriter.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/LogCapture.h"
@@ -143,6 +147,75 @@ class StartupTest : public testing::Test {
 
   std::wstring WriteDocFile(const std::string& name, bool rx, const std::wstring& pass = L"") {
     return TestSupport::WriteDocumentFile(folder_.File(name), rx, pass);
+  }
+
+  // Runs the program's events until the condition holds or the limit passes.
+  static bool WaitFor(const std::function<bool()>& condition, int limitMs = 8000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (std::chrono::steady_clock::now() < end) {
+      PumpEvents();
+      if (condition()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    PumpEvents();
+    return condition();
+  }
+  // Lets the window manager and the toolkit settle for a while.
+  static void Settle(int ms) { WaitFor([] { return false; }, ms); }
+
+  // The demo's document in the program's folder.
+  std::wstring DemoDocument() {
+    const auto file = folder_.File("plant.qzid");
+    std::filesystem::copy_file(VANTOR_DEMO_DOCUMENT, file, std::filesystem::copy_options::overwrite_existing);
+    return FromUtf8(file.string());
+  }
+
+  template <typename ViewClass>
+  ChildFrm* FrameOf() {
+    if (!OpenDoc()) return nullptr;
+    for (wxObject* view : OpenDoc()->GetViews())
+      if (auto* v = dynamic_cast<ViewClass*>(view)) return dynamic_cast<ChildFrm*>(v->GetFrame());
+    return nullptr;
+  }
+
+  // The demo's options and status views, one above the other inside the
+  // frame, each at least a third of its height and showing its rows; the
+  // screen is saved under the name.
+  void ExpectBothViewsWithRows(MainFrame& main, const std::string& shot) {
+    EXPECT_TRUE(WaitFor([&] { return main.ChildGroups() == 2; }));
+    Settle(1500);
+    ChildFrm* options = FrameOf<OptView>();
+    ChildFrm* status = FrameOf<StsView>();
+    ASSERT_NE(options, nullptr);
+    ASSERT_NE(status, nullptr);
+    const wxRect frame = main.GetScreenRect();
+    const wxRect top = options->GetScreenRect();
+    const wxRect bottom = status->GetScreenRect();
+    for (const auto& [name, rect] : {std::pair{"options", top}, std::pair{"status", bottom}}) {
+      SCOPED_TRACE(name);
+      EXPECT_TRUE(frame.Contains(rect)) << "outside the frame";
+      EXPECT_GE(rect.GetHeight(), frame.GetHeight() / 3);
+      EXPECT_GE(rect.GetWidth(), frame.GetWidth() * 9 / 10);
+    }
+    EXPECT_TRUE(options->IsShownOnScreen());
+    EXPECT_TRUE(status->IsShownOnScreen());
+    EXPECT_FALSE(top.Intersects(bottom));
+
+    // Rows: the status view draws a row per instrument; the options view
+    // has room for its header and the demo's three instruments.
+    auto* sts = dynamic_cast<StsView*>(status->View());
+    ASSERT_NE(sts, nullptr);
+    std::vector<int> drawn;
+    sts->SetPaintProbe([&](bool, const std::vector<int>& addresses) { drawn = addresses; });
+    sts->Window()->Refresh();
+    sts->Window()->Update();
+    EXPECT_TRUE(WaitFor([&] { return drawn.size() == 3u; }));
+    sts->SetPaintProbe(nullptr);
+    auto* opt = dynamic_cast<OptView*>(options->View());
+    ASSERT_NE(opt, nullptr);
+    EXPECT_GE(opt->Window()->GetClientSize().GetHeight(), 4 * opt->Window()->GetCharHeight() * 2);
+    EXPECT_GE(sts->Window()->GetClientSize().GetHeight(), 4 * sts->Window()->GetCharHeight() * 2);
+    TestSupport::SaveScreenshot(shot);
   }
 
   TestSupport::TempDir folder_;

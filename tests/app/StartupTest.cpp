@@ -237,6 +237,13 @@ TEST_F(StartupTest, ADocumentThatCannotBeOpenedSaysWhichFileAndWhyInTheWindowsLa
   }
 }
 
+TEST_F(StartupTest, WithoutAWindowManagerTheOptionsAndStatusViewsStandOneAboveTheOtherWithTheirRows) {
+  setenv("COM1", folder_.File("no-port").c_str(), 1);
+  SetApplicationArguments({L"-nologo", DemoDocument()});
+  ASSERT_TRUE(theApp->StartUp());
+  ExpectBothViewsWithRows(*theApp->Main(), "startup_layout_without_window_manager");
+}
+
 TEST_F(StartupTest, AnExceptionLeavingStartUpGivesItsRecordItsBoxAndTheStopLine) {
   GdiplusFunctions failing;
   failing.startup = [](std::uintptr_t*, const GdiplusStartupInput&) { return 1; };
