@@ -125,6 +125,7 @@ void MainFrame::DoGiveHelp(const wxString& text, bool show) {
 void MainFrame::OnTimer(wxTimerEvent&) {
   if (statusBar_) statusBar_->UpdateIndicators();
   UpdateCaption();
+  KeepKeysWithTheFrame();
 }
 
 void MainFrame::OnClose(wxCloseEvent& event) {

@@ -8,6 +8,8 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
+#include <unistd.h>
+
 #include <csignal>
 
 #include "app/AppMessageBox.h"
@@ -68,6 +70,16 @@ void RecordAssertion(const wxString& file, int line, const wxString& func, const
                      const wxString& msg) {
   ErrorLog << (TimeStamp() + L" Assertion failed in " + func.ToStdWstring() + L": " + cond.ToStdWstring() + L" " +
                msg.ToStdWstring() + L" (" + file.ToStdWstring() + L":" + std::to_wstring(line) + L")\n");
+}
+
+// One line on standard error, written past the streams the logs took over.
+void WriteStandardError(const std::wstring& line) {
+  const std::string text = ToUtf8(ApplicationBaseName + L": " + line + L"\n");
+  for (std::size_t done = 0; done < text.size();) {
+    const ssize_t n = ::write(STDERR_FILENO, text.data() + done, text.size() - done);
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
 }
 
 }  // namespace
@@ -188,6 +200,8 @@ bool TheApp::InitInstance() {
     ExitMainLoop();
   });
   AddApplicationCommands(manager_);
+  // The recent files of the profile show in the menu of no document too.
+  manager_->RefreshRecentMenus();
   main_->BecomeMainWindow();
   shell_.SetMainWindow(true);
   main_->DragAcceptFiles(true);
@@ -199,6 +213,8 @@ bool TheApp::InitInstance() {
     // A new document that cannot be made does not end start-up.
     pF_->IMFC()->FileNew();
   } else if (!pF_->IMFC()->OpenDocumentFile(cmdInfo.FileName())) {
+    // From a terminal the user reads the cause there too.
+    if (!LastOpenFailure().empty()) WriteStandardError(LastOpenFailure());
     return Fail();
   }
 

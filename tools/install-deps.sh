@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
   cups-daemon cups-client printer-driver-cups-pdf
-  xdotool
+  xdotool openbox wmctrl
   clang libclang-rt-14-dev
 )
 

@@ -10,6 +10,7 @@
 #include "document/gui/CommandDialogs.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/Launchers.h"
+#include "document/gui/MainFrameBase.h"
 #include "document/gui/MenuUi.h"
 #include "document/gui/QziDoc.h"
 #include "foundation/catalogue/Dictionary.h"
@@ -414,6 +415,14 @@ void AddDocUpdateEntries(QziDoc& doc) {
         case ID_EDIT_DATE_RIGHT_ALIGN: ui.SetCheck(g.gphDRA_.get()); break;
         case ID_EDIT_GRAPHIC_SPACING: ui.SetCheck(g.gphRSp_.get()); break;
         case ID_EDIT_TIME_INTERVALS_AS_DHMS: ui.SetCheck(std.GetTmDhms()); break;
+        case ID_VIEW_TOOLBAR:
+        case ID_VIEW_STATUS_BAR:
+          // The marks follow what shows, as the main frame says.
+          if (MainFrameBase* main = TheMainFrame()) {
+            CmdUI shown(id);
+            if (main->Target().RunUpdate(shown) && shown.Checked()) ui.SetCheck(*shown.Checked());
+          }
+          break;
         default: break;
       }
     });

@@ -1,5 +1,8 @@
 #include "document/gui/Launchers.h"
 
+#include <filesystem>
+
+#include "foundation/catalogue/Dictionary.h"
 #include "foundation/core/Assert.h"
 #include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
@@ -9,10 +12,22 @@
 namespace PardeloStravon {
 namespace {
 
+// The identifier of the language the windows show ("en", "it"), which the
+// scripts open their pages in; empty before the tables are read.
+std::string WindowLanguage() {
+  const std::vector<DictLanguage> languages = DictLanguages();
+  const std::size_t current = CurrentLanguage();
+  return current < languages.size() ? ToUtf8(languages[current].first) : std::string();
+}
+
 void StartHelpScript(const std::string& program, const std::vector<std::string>&) {
+  // A missing script is no error: nothing is started and nothing is said.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(program, ec)) return;
   // The quoted path is only the name the script is started under; a script
-  // run by the shell sees its own path as its name anyway.
-  Platform::StartProcess(program, {});
+  // run by the shell sees its own path as its name anyway. The language
+  // goes in the script's environment only, not the monitor's.
+  Platform::StartProcess("/usr/bin/env", {"VANTOR_LANGUAGE=" + WindowLanguage(), "/bin/sh", program});
 }
 
 std::wstring ScriptsIn(const std::wstring& folder) { return JoinPath(folder, ScriptsFolder); }

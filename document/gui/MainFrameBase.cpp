@@ -3,12 +3,16 @@
 #include <wx/app.h>
 #include <wx/aui/auibook.h>
 #include <wx/menu.h>
+#include <wx/textentry.h>
 #include <wx/toolbar.h>
 
 #include <atomic>
+#include <regex>
+#include <string>
 
 #include "document/gui/ChildFrm.h"
 #include "document/gui/DocTemplates.h"
+#include "document/gui/MenuLabels.h"
 #include "document/gui/MenuResources.h"
 #include "document/gui/MenuUi.h"
 #include "document/gui/QziDoc.h"
@@ -34,6 +38,13 @@ int SystemIdOf(int wxId) {
   } catch (const Platform::UnmappedId&) {
     return 0;
   }
+}
+
+// The keys a text field answers itself.
+bool IsEditingKey(int key, bool ctrl, bool alt, bool shift) {
+  if (!ctrl || alt || shift) return false;
+  if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
+  return key == 'A' || key == 'C' || key == 'V' || key == 'X' || key == 'Z';
 }
 
 bool IsRecentFile(int id) { return id >= Platform::ID_FILE_MRU_FILE1 && id <= Platform::ID_FILE_MRU_FILE16; }
@@ -73,7 +84,7 @@ bool RouteWxEvent(wxEvent& event, const CommandRoute& route) {
     const CommandState state = QueryCommandState(route, id);
     ui.Enable(state.enabled);
     if (state.checked) ui.Check(*state.checked);
-    if (state.text) ui.SetText(*state.text);
+    if (state.text) ui.SetText(WithMnemonic(*state.text, ResourceMenuText(id)));
     return true;
   }
   RouteCommand(route, id);
@@ -157,9 +168,28 @@ bool MainFrameBase::ProcessEvent(wxEvent& event) {
 }
 
 void MainFrameBase::OnCharHook(wxKeyEvent& event) {
+  // A text field keeps its own editing keys: select all, copy, paste, cut
+  // and undo act on the field, not on the commands of the same keys.
+  if (IsEditingKey(event.GetKeyCode(), event.ControlDown(), event.AltDown(), event.ShiftDown()) &&
+      dynamic_cast<wxTextEntry*>(wxWindow::FindFocus())) {
+    event.Skip();
+    return;
+  }
   const int id = FindAccelerator(event.GetKeyCode(), event.ControlDown(), event.AltDown(), event.ShiftDown());
   // A disabled key runs nothing and stays with the focused control.
   if (id == 0 || !RouteCommand(id)) event.Skip();
+}
+
+void MainFrameBase::KeepKeysWithTheFrame() {
+  // With no window inside, the frame itself holds the focus, and the
+  // toolkit then hands the keys to no window: the accelerator table would
+  // never see Ctrl+N or Ctrl+O. The empty client area takes the focus.
+  wxAuiNotebook* book = GetNotebook();
+  if (!book || GetActiveChild() || !IsActive()) return;
+  wxWindow* focus = wxWindow::FindFocus();
+  if (focus && focus != this) return;
+  book->SetCanFocus(true);
+  book->SetFocus();
 }
 
 void MainFrameBase::RefreshAllText() {
@@ -202,7 +232,8 @@ void MainFrameBase::TranslateMenu() {
   for (const ItemText& it : items) {
     wxMenu* pSubMenu = pMenu->GetMenu(it.popup);
     ASSERT_THROW(pSubMenu, L"!pSubMenu");
-    if (wxMenuItem* item = pSubMenu->FindItem(Platform::ToWxId(it.id))) item->SetItemLabel(DictText(*it.token));
+    if (wxMenuItem* item = pSubMenu->FindItem(Platform::ToWxId(it.id)))
+      item->SetItemLabel(WithMnemonic(DictText(*it.token), ResourceMenuText(it.id)));
   }
 }
 
@@ -210,9 +241,37 @@ void MainFrameBase::TileChildren() {
   wxAuiNotebook* book = GetNotebook();
   if (!book) return;
   for (size_t i = 1; i < book->GetPageCount(); ++i) book->Split(i, wxBOTTOM);
+  // The toolkit gives a new group a size of its own choosing, which a
+  // maximised frame leaves at a strip: the groups share the height evenly,
+  // now and whenever the client area changes size, until Cascade.
+  tiled_ = true;
+  if (!tileSizing_) {
+    tileSizing_ = true;
+    book->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+      event.Skip();
+      if (tiled_) CallAfter([this] { ShareHeightEvenly(); });
+    });
+  }
+  ShareHeightEvenly();
+}
+
+void MainFrameBase::ShareHeightEvenly() {
+  wxAuiNotebook* book = GetNotebook();
+  const int groups = ChildGroups();
+  if (!book || groups < 2) return;
+  const int share = book->GetClientSize().GetHeight() / groups;
+  if (share <= 0) return;
+  auto& manager = const_cast<wxAuiManager&>(book->GetAuiManager());
+  // The docks' sizes are reachable only through the saved layout.
+  const std::string layout = manager.SavePerspective().ToStdString();
+  static const std::regex bottomDock(R"(dock_size\(3,(\d+),(\d+)\)=\d+)");
+  const std::string shared =
+      std::regex_replace(layout, bottomDock, "dock_size(3,$1,$2)=" + std::to_string(share));
+  if (shared != layout) manager.LoadPerspective(wxString::FromUTF8(shared), true);
 }
 
 void MainFrameBase::CascadeChildren() {
+  tiled_ = false;
   wxAuiNotebook* book = GetNotebook();
   if (!book || book->GetPageCount() < 2) return;
   wxWindow* active = book->GetCurrentPage();

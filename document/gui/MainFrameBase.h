@@ -42,6 +42,11 @@ class MainFrameBase : public wxDocParentFrameAny<wxAuiMDIParentFrame> {
   void CascadeChildren();
   // How many groups of tabs the client area shows.
   int ChildGroups() const;
+  // Gives the focus to the client area while no child window exists and
+  // the frame itself holds it, so that the keys reach the accelerators.
+  void KeepKeysWithTheFrame();
+  // The menu bar of no document, also while a child's bar is shown.
+  wxMenuBar* OwnMenuBar() const { return m_pMyMenuBar ? m_pMyMenuBar : GetMenuBar(); }
 
  protected:
   bool TryBefore(wxEvent& event) override;
@@ -56,8 +61,12 @@ class MainFrameBase : public wxDocParentFrameAny<wxAuiMDIParentFrame> {
  private:
   void OnCharHook(wxKeyEvent& event);
   void OnMenuOpen(wxMenuEvent& event);
+  // Every tiled group gets the same share of the client area's height.
+  void ShareHeightEvenly();
   CommandTarget target_;
   bool mainWindow_ = false;
+  bool tiled_ = false;
+  bool tileSizing_ = false;
 };
 
 // The main frame, while one exists.

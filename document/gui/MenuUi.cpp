@@ -5,9 +5,11 @@
 #include <wx/frame.h>
 #include <wx/menu.h>
 
+#include "document/gui/MenuLabels.h"
 #include "document/gui/MenuResources.h"
 #include "foundation/core/Assert.h"
 #include "platform/gui/CommandIds.h"
+#include "platform/gui/MenuShortcutHint.h"
 #include "platform/gui/ProgramIds.h"
 #include "platform/gui/ResourceIds.h"
 #include "platform/gui/StringResources.h"
@@ -49,11 +51,19 @@ wxMenu* BuildPopup(const std::vector<MenuEntry>& items) {
                                         e.check || IsSwitch(e.id) ? wxITEM_CHECK : wxITEM_NORMAL);
         if (e.grey) item->Enable(false);
         if (e.check) item->Check(true);
+        Platform::ShowShortcutHint(*item, ShortcutHintOf(e.text));
         break;
       }
     }
   }
   return menu;
+}
+
+// The resource text of a popup of a bar with that many popups: the menu of
+// no document has three, the document menus five.
+std::wstring PopupResourceText(std::size_t popups, unsigned position) {
+  const std::vector<MenuEntry>& menu = MenuResource(popups == 3 ? IDR_MAINFRAME : IDR_OPTIONS);
+  return position < menu.size() && menu.size() == popups ? menu[position].text : std::wstring();
 }
 
 bool IsRecentFileId(int wxId) {
@@ -101,14 +111,31 @@ void FillRecentFiles(wxMenu& menu, const wxFileHistory& history) {
 bool SetMenuItemText(wxMenuBar* menu, unsigned position, std::wstring text) {
   if (text.size() > MaxMenuText) text.resize(MaxMenuText);
   if (!menu || position >= menu->GetMenuCount()) return false;
-  menu->SetMenuLabel(position, text);
+  // Alt and a letter open a popup: its letter is one no other popup uses.
+  std::wstring taken;
+  for (unsigned i = 0; i < menu->GetMenuCount(); ++i)
+    if (i != position)
+      if (const wchar_t letter = MnemonicOf(menu->GetMenuLabel(i).ToStdWstring())) taken += letter;
+  menu->SetMenuLabel(position, WithMnemonic(text, PopupResourceText(menu->GetMenuCount(), position), taken));
   return true;
 }
 
 bool SetMenuItemText(wxMenu* menu, unsigned position, std::wstring text) {
   if (text.size() > MaxMenuText) text.resize(MaxMenuText);
   if (!menu || position >= menu->GetMenuItemCount()) return false;
-  menu->FindItemByPosition(position)->SetItemLabel(text);
+  std::wstring taken;
+  for (unsigned i = 0; i < menu->GetMenuItemCount(); ++i)
+    if (i != position)
+      if (const wchar_t letter = MnemonicOf(menu->FindItemByPosition(i)->GetItemLabel().ToStdWstring()))
+        taken += letter;
+  wxMenuItem* item = menu->FindItemByPosition(position);
+  std::wstring resource;
+  try {
+    resource = ResourceMenuText(Platform::FromWxId(item->GetId()));
+  } catch (const Platform::UnmappedId&) {
+    // A popup inside a popup has no command of its own.
+  }
+  item->SetItemLabel(WithMnemonic(text, resource, taken));
   return true;
 }
 

@@ -12,9 +12,11 @@
 #include "document/gui/DocCommands.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/MainFrameBase.h"
+#include "document/gui/OpenFailure.h"
 #include "document/gui/QziView.h"
 #include "foundation/core/Assert.h"
 #include "foundation/core/LogChannel.h"
+#include "foundation/core/Paths.h"
 #include "foundation/core/TimeStamp.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "platform/gui/CommandIds.h"
@@ -33,11 +35,12 @@ ThreadTimings& Timings() {
 
 void Activity(const std::wstring& text) { ActivityLog << (L"\n" + TimeStamp() + L" " + text); }
 
-std::wstring FileNameOf(const std::wstring& path) {
-  return std::filesystem::path(path).filename().wstring();
-}
-
 }  // namespace
+
+std::wstring& LastOpenFailure() {
+  static std::wstring line;
+  return line;
+}
 
 std::function<void()>& SaveErrorBox() {
   static std::function<void()> box = [] { wxMessageBox(wxString(), L"Error", wxOK, nullptr); };
@@ -91,6 +94,13 @@ bool QziDoc::OnNewDocument() {
 
 bool QziDoc::ReadFile(const std::wstring& path) {
   lastReadWithoutInstruments_ = false;
+  // An empty file is no document in either format, though the older
+  // format's reader would take it for one without content.
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(NativePath(path), ec) && std::filesystem::file_size(NativePath(path), ec) == 0) {
+    ErrorLog << (TimeStamp() + L"Error in QziDoc::OnOpenDocument! the document file " + path + L" is empty\n");
+    return false;
+  }
   QziDocIHlp& hlp = *pF_->GetIHlp();
   if (!IsLegacyDocFile(path)) return hlp.PortableSerialize(path, false);
   const QziDocIHlp::LegacyResult result = hlp.SerializeDocLegacy(path, false);
@@ -116,6 +126,9 @@ bool QziDoc::OnOpenDocument(const wxString& file) {
   Shell().Beep(ok ? BeepKind::asterisk : BeepKind::hand);
   if (!ok) {
     Discard();
+    // The beep is silent on most desktops: the user reads which file and why.
+    LastOpenFailure() = OpenFailureLine(path);
+    Shell().ShowMessageBox(OpenFailureText(path));
     return false;
   }
   Std().StartThreads();

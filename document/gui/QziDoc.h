@@ -89,6 +89,10 @@ class QziDoc : public wxDocument {
   bool lastReadWithoutInstruments_ = false;
 };
 
+// The one-line account of the last document that could not be opened: the
+// file and the cause, in the user's language.
+std::wstring& LastOpenFailure();
+
 // The box of a failed save: no text, the caption "Error", OK only, no
 // owner. Tests put their own in its place.
 std::function<void()>& SaveErrorBox();

@@ -33,7 +33,8 @@ void QziDocManager::RefreshRecentMenus() {
   wxFileHistory* history = GetFileHistory();
   MainFrameBase* main = TheMainFrame();
   if (!history || !main) return;
-  FillBar(main->GetMenuBar(), *history);
+  FillBar(main->OwnMenuBar(), *history);
+  if (main->GetMenuBar() != main->OwnMenuBar()) FillBar(main->GetMenuBar(), *history);
   wxAuiNotebook* book = main->GetNotebook();
   for (size_t i = 0; book && i < book->GetPageCount(); ++i)
     if (auto* child = dynamic_cast<ChildFrm*>(book->GetPage(i))) FillBar(child->GetMenuBar(), *history);

@@ -218,6 +218,15 @@ VANTOR_TOKEN(CTW_Gr_Date_Angle)
 // Other texts: titles, buttons, column heads, labels and formats
 VANTOR_TOKEN(CTW_MAIN_FRAME_TITLE)
 VANTOR_TOKEN(CTW_PLS_CHK_DATE)
+
+// A document that cannot be opened: the message and its causes
+VANTOR_TOKEN(CTW_Open_Failed)
+VANTOR_TOKEN(CTW_Open_Missing)
+VANTOR_TOKEN(CTW_Open_Unreadable)
+VANTOR_TOKEN(CTW_Open_Empty)
+VANTOR_TOKEN(CTW_Open_NotDocument)
+VANTOR_TOKEN(CTW_Open_Damaged)
+
 VANTOR_TOKEN(CTW_Application_Name)
 VANTOR_TOKEN(CTW_Impossible_to_receive_in_background)
 VANTOR_TOKEN(CTW_Impossible_to_redraw_in_background)

@@ -142,9 +142,9 @@ TEST_F(FramesTest, SetAllTextTranslatesTheMenuOnlyOnceTheFrameIsTheMainWindow) {
   // The main window's menu follows at every refresh; help items keep theirs.
   main_->RefreshAllText();
   wxMenuBar* mainBar = main_->GetMenuBar();
-  EXPECT_EQ(mainBar->GetMenuLabel(0).ToStdWstring(), DictText(CTW_POP_File));
-  EXPECT_EQ(mainBar->GetMenuLabel(2).ToStdWstring(), DictText(CTW_POP_Help));
-  EXPECT_EQ(mainBar->FindItem(ToWxId(ID_APP_EXIT))->GetItemLabel().ToStdWstring(), DictText(CTW_ID_APP_EXIT));
+  EXPECT_EQ(mainBar->GetMenuLabelText(0).ToStdWstring(), DictText(CTW_POP_File));
+  EXPECT_EQ(mainBar->GetMenuLabelText(2).ToStdWstring(), DictText(CTW_POP_Help));
+  EXPECT_EQ(mainBar->FindItem(ToWxId(ID_APP_EXIT))->GetItemLabelText().ToStdWstring(), DictText(CTW_ID_APP_EXIT));
   EXPECT_EQ(mainBar->FindItem(ToWxId(ID_PROGRAM_HELP))->GetItemLabel().ToStdWstring(), L"&Glacira Monitor Help");
   // Another count of popups is a fault of the program.
   mainBar->Append(new wxMenu, L"Extra");
@@ -199,8 +199,8 @@ TEST_F(FramesTest, RefreshMenuTranslatesOnlyTheCountsItKnows) {
     wxMenuItem* removed = c.shortEdit ? bar->GetMenu(1)->Remove(bar->GetMenu(1)->FindItemByPosition(21)) : nullptr;
     SetCurrentLanguage(1);
     frame->RefreshMenu();
-    EXPECT_EQ(bar->GetMenuLabel(1).ToStdWstring() == DictText(CTW_POP_Edit), c.titlesTranslated);
-    EXPECT_EQ(bar->GetMenu(1)->FindItemByPosition(14)->GetItemLabel().ToStdWstring() ==
+    EXPECT_EQ(bar->GetMenuLabelText(1).ToStdWstring() == DictText(CTW_POP_Edit), c.titlesTranslated);
+    EXPECT_EQ(bar->GetMenu(1)->FindItemByPosition(14)->GetItemLabelText().ToStdWstring() ==
                   DictText(CTW_POP_Format_options),
               c.formatTranslated);
     if (c.extraPopup) delete bar->Remove(5);

@@ -14,22 +14,8 @@ for tool in xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (tools/install-deps.sh installs it)" >&2; exit 1; }
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/vantor-smoke-XXXXXX")
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
-  [ -n "${KEEP:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-program=$work/program
-mkdir -p "$program" "$work/home" "$artifacts"
-cp "$vantor" "$program/Vantor"
-cp -r "$(dirname "$vantor")/XML" "$(dirname "$vantor")/Scripts" "$program/"
+source "$(dirname "$0")/real-program.sh" smoke
 activity=$program/QZ_Activity_Log_W.txt
-export HOME=$work/home NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory GDK_BACKEND=x11
 
 # Waits up to $1 tenths of a second for the command to succeed.
 wait_for() {
@@ -96,7 +82,7 @@ start=$(line_count)
 "$program/Vantor" -nologo "$work/broken.qzid" >"$work/broken.out" 2>&1 &
 broken=$!
 pids+=("$broken")
-# The document only beeps on a file it cannot read; a box, should one come, is answered.
+# A box names the file and the cause (vantor-open-failures.sh reads it); it is answered.
 if ! wait_for 100 ended "$broken"; then
   answer_box "Vantor"
   wait_for 50 ended "$broken" || fail "the program did not end by itself"

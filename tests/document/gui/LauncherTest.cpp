@@ -5,12 +5,16 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "document/gui/Launchers.h"
+#include "foundation/catalogue/Dictionary.h"
 #include "foundation/core/LogChannel.h"
+#include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
 #include "platform/ProcessStarter.h"
+#include "tests/support/CatalogueFixture.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/TempDir.h"
 
@@ -92,6 +96,42 @@ TEST(Launchers, AMissingScriptShowsAndLogsNothing) {
   launcher.Launch();
   Platform::WaitForStartedProcesses(std::chrono::seconds(10));
   EXPECT_EQ(errors.Text(), L"");
+}
+
+// The help commands as the monitor starts them, with a stand-in opener on
+// PATH: each asks for the page or folder shipped beside the program, the
+// help page in the language of the windows.
+TEST(Launchers, TheHelpCommandsAskForTheShippedPageInTheWindowsLanguageAndForTheManualsFolder) {
+  TestSupport::LoadShippedCatalogue();
+  TestSupport::TempDir bin;
+  const auto asked = bin.File("asked");
+  std::ofstream(bin.File("xdg-open")) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << asked.string() << ".tmp' && mv '"
+                                      << asked.string() << ".tmp' '" << asked.string() << "'\n";
+  std::filesystem::permissions(bin.File("xdg-open"), std::filesystem::perms::owner_all);
+  const std::string path = getenv("PATH") ? getenv("PATH") : "";
+  setenv("PATH", (bin.File("").string() + ":" + path).c_str(), 1);
+  const std::filesystem::path folder = ToUtf8(ProgramFolder());
+  auto askedFor = [&](void (*command)()) {
+    std::filesystem::remove(asked);
+    command();
+    Platform::WaitForStartedProcesses(std::chrono::seconds(10));
+    for (int i = 0; i < 100 && !std::filesystem::exists(asked); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::ifstream in(asked);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  };
+  const std::pair<std::size_t, const char*> pages[] = {{0, "Vantor_en.html"}, {1, "Vantor_it.html"}};
+  for (const auto& [language, page] : pages) {
+    SetCurrentLanguage(language);
+    const std::string got = askedFor(GlaciraMonitorHelp);
+    EXPECT_EQ(got, (folder / "Help" / page).string());
+    EXPECT_TRUE(std::filesystem::is_regular_file(got)) << got;
+  }
+  SetCurrentLanguage(0);
+  const std::string manuals = askedFor(InstrumentUserManual);
+  EXPECT_EQ(manuals, (folder / "Manuals").string());
+  EXPECT_TRUE(std::filesystem::is_directory(manuals)) << manuals;
+  setenv("PATH", path.c_str(), 1);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "document/gui/ChildFrm.h"
 #include "document/gui/DocCommands.h"
 #include "document/gui/MainFrameBase.h"
+#include "document/gui/MenuLabels.h"
 #include "document/gui/MenuResources.h"
 #include "document/gui/MenuUi.h"
 #include "foundation/catalogue/Dictionary.h"
@@ -109,7 +110,8 @@ TEST_F(MenuTest, EveryItemShowsItsTextInTheCurrentLanguageWhenItsPopupOpens) {
         if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE16) return;
         auto it = tokens.find(id);
         ASSERT_NE(it, tokens.end()) << id;
-        EXPECT_EQ(item->GetItemLabel().ToStdWstring(), DictText(*it->second)) << id;
+        EXPECT_EQ(item->GetItemLabelText().ToStdWstring(), DictText(*it->second)) << id;
+        EXPECT_NE(MnemonicOf(item->GetItemLabel().ToStdWstring()), 0) << id;
         ++checked;
       });
     }
@@ -159,10 +161,10 @@ TEST_F(MenuTest, SetMenuItemTextShowsTheFirstHundredCharacters) {
   const std::wstring longer = text + std::wstring(90, L'b');
   wxMenuBar* bar = main_->GetMenuBar();
   EXPECT_TRUE(SetMenuItemText(bar, 1, longer));
-  EXPECT_EQ(bar->GetMenuLabel(1).ToStdWstring(), longer.substr(0, 100));
+  EXPECT_EQ(bar->GetMenuLabelText(1).ToStdWstring(), longer.substr(0, 100));
   wxMenu* edit = bar->GetMenu(1);
   EXPECT_TRUE(SetMenuItemText(edit, 14, longer));
-  EXPECT_EQ(edit->FindItemByPosition(14)->GetItemLabel().ToStdWstring(), longer.substr(0, 100));
+  EXPECT_EQ(edit->FindItemByPosition(14)->GetItemLabelText().ToStdWstring(), longer.substr(0, 100));
   EXPECT_FALSE(SetMenuItemText(bar, 9, text));
 }
 
@@ -176,8 +178,8 @@ TEST_F(MenuTest, RefreshMenuTranslatesThePopupTitlesAndKeepsTheActiveWindow) {
   doc->Std().SetLanguage(1);
   first->RefreshMenu();
   EXPECT_EQ(main_->ActiveChildFrm(), second);
-  EXPECT_EQ(first->GetMenuBar()->GetMenuLabel(1).ToStdWstring(), DictText(CTW_POP_Edit));
-  EXPECT_EQ(first->GetMenuBar()->GetMenu(1)->FindItemByPosition(14)->GetItemLabel().ToStdWstring(),
+  EXPECT_EQ(first->GetMenuBar()->GetMenuLabelText(1).ToStdWstring(), DictText(CTW_POP_Edit));
+  EXPECT_EQ(first->GetMenuBar()->GetMenu(1)->FindItemByPosition(14)->GetItemLabelText().ToStdWstring(),
             DictText(CTW_POP_Format_options));
 }
 
@@ -189,8 +191,8 @@ TEST_F(MenuTest, AfterTheCloseTheMenuOfNoDocumentIsTranslated) {
   PumpEvents();
   wxMenuBar* bar = main_->GetMenuBar();
   ASSERT_EQ(bar->GetMenuCount(), 3u);
-  EXPECT_EQ(bar->GetMenuLabel(0).ToStdWstring(), DictText(CTW_POP_File));
-  EXPECT_EQ(Item(ID_FILE_NEW)->GetItemLabel().ToStdWstring(), DictText(CTW_ID_FILE_NEW));
+  EXPECT_EQ(bar->GetMenuLabelText(0).ToStdWstring(), DictText(CTW_POP_File));
+  EXPECT_EQ(Item(ID_FILE_NEW)->GetItemLabelText().ToStdWstring(), DictText(CTW_ID_FILE_NEW));
   // The manual and help items keep their resource texts.
   EXPECT_EQ(Item(ID_PROGRAM_HELP)->GetItemLabel().ToStdWstring(), L"&Glacira Monitor Help");
   EXPECT_EQ(main_->GetTitle().ToStdWstring(), DictText(CTW_MAIN_FRAME_TITLE));
@@ -222,6 +224,35 @@ TEST_F(MenuTest, EachKeyOfTable128RunsItsCommandOnceAndADisabledKeyStaysWithTheC
   main_->GetEventHandler()->ProcessEvent(copy);
   EXPECT_TRUE(copy.GetSkipped());
   EXPECT_TRUE(runs.empty());
+}
+
+// The mnemonic of a translated text: the resource's own place when the text
+// is the resource's, the resource's letter where it occurs, else the first
+// letter no neighbour uses; and the shortcut the resource names.
+TEST(MenuLabels, MnemonicsAndShortcutsComeFromTheResourceTextsInEveryLanguage) {
+  struct Case {
+    const wchar_t* text;
+    const wchar_t* resource;
+    const wchar_t* taken;
+    const wchar_t* label;
+  };
+  const Case cases[] = {
+      {L"File", L"&File", L"", L"&File"},
+      {L"Print Setup...", L"P&rint Setup...", L"", L"P&rint Setup..."},
+      {L"Chiudi", L"&Close", L"", L"&Chiudi"},
+      {L"Programma strumento...", L"Progra&m\t Ctrl+M", L"", L"Progra&mma strumento..."},
+      {L"Modifica", L"&Edit", L"f", L"&Modifica"},
+      {L"Finestra", L"&Window", L"fmvg", L"F&inestra"},
+      {L"Guida", L"&Help", L"fmvi", L"&Guida"},
+      {L"Già &fatto", L"&Done", L"", L"Già &fatto"},
+      {L"", L"&File", L"", L""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WithMnemonic(c.text, c.resource, c.taken), c.label) << c.text;
+  EXPECT_EQ(ShortcutHintOf(L"Progra&m\t Ctrl+M"), L"Ctrl+M");
+  EXPECT_EQ(ShortcutHintOf(L"&Options\tAlt+O"), L"Alt+O");
+  EXPECT_EQ(ShortcutHintOf(L"&Close"), L"");
+  EXPECT_EQ(ResourceMenuText(ID_FILE_NEW), L"&New\tCtrl+N");
+  EXPECT_EQ(ResourceMenuText(ID_GRAPHIC_ZOOM_IN), L"Zoom +");
 }
 
 }  // namespace

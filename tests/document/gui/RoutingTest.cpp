@@ -153,12 +153,17 @@ TEST_F(RoutingTest, AnUpdateEntryThatDisablesStopsTheCommand) {
   EXPECT_EQ(runs, 0);
 }
 
-TEST_F(RoutingTest, WithADocumentOpenToolbarAndStatusBarCarryNoCheckMark) {
-  // The document's update entries answer first: a text, no check mark.
-  const CommandState state = QueryCommandState(RouteFor(options), ID_VIEW_STATUS_BAR);
-  EXPECT_TRUE(state.enabled);
-  EXPECT_FALSE(state.checked.has_value());
-  EXPECT_TRUE(QueryCommandState(RouteFor(noView), ID_VIEW_STATUS_BAR).checked.has_value());
+TEST_F(RoutingTest, WithADocumentOpenToolbarAndStatusBarCarryTheMarkOfWhatShows) {
+  // The document's update entries answer first: its text, and the main
+  // frame's mark, as with no document.
+  for (int id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+    const CommandState state = QueryCommandState(RouteFor(options), id);
+    EXPECT_TRUE(state.enabled);
+    ASSERT_TRUE(state.checked.has_value()) << id;
+    const CommandState alone = QueryCommandState(RouteFor(noView), id);
+    ASSERT_TRUE(alone.checked.has_value()) << id;
+    EXPECT_EQ(*state.checked, *alone.checked) << id;
+  }
 }
 
 }  // namespace

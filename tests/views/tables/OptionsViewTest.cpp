@@ -99,7 +99,7 @@ TEST_F(OptionsView, EverySignalSetsThePaneRepaintsAndRetitlesAsItsKindSays) {
     Settle(view_->Window(), &paints_);
     EXPECT_EQ(Pane(view_), c.pane.empty() ? L"before" : c.pane);
     EXPECT_EQ(Frame()->GetTitle().ToStdWstring(), c.retitled ? title : L"old caption");
-    EXPECT_EQ(Frame()->GetMenuBar()->GetMenuLabel(0).ToStdWstring() == DictText(CTW_POP_File), c.retitled);
+    EXPECT_EQ(Frame()->GetMenuBar()->GetMenuLabelText(0).ToStdWstring() == DictText(CTW_POP_File), c.retitled);
     EXPECT_EQ(paints_ > 0, c.repaint);
     // Every paint draws every instrument, inactive ones included.
     if (c.repaint) {

@@ -107,7 +107,7 @@ TEST_F(SerialView, EverySignalSetsThePaneRepaintsAndRetitlesAsItsKindSays) {
     Settle(view_->Window(), &log_.paints);
     EXPECT_EQ(Pane(view_), c.pane.empty() ? L"before" : c.pane);
     EXPECT_EQ(Frame()->GetTitle().ToStdWstring(), c.retitled ? title : L"old caption");
-    EXPECT_EQ(Frame()->GetMenuBar()->GetMenuLabel(0).ToStdWstring() == DictText(CTW_POP_File), c.retitled);
+    EXPECT_EQ(Frame()->GetMenuBar()->GetMenuLabelText(0).ToStdWstring() == DictText(CTW_POP_File), c.retitled);
     switch (c.repaint) {
       case none: EXPECT_EQ(log_.paints, 0); break;
       case rows: EXPECT_EQ(log_.fullPaints, 0); EXPECT_GE(log_.paints, 1); break;
