@@ -95,6 +95,12 @@ std::vector<std::size_t> ShownSamples(const std::vector<long>& x, const std::vec
 GphLine::GphLine(const PlotColor& color, const PlotColor& second, const PlotRegion* row)
     : PlotLine2D(color, second), row_(row) {}
 
+void GphLine::SetDatas(std::shared_ptr<PlotVector> x, std::shared_ptr<PlotVector> y) {
+  PlotLine2D::SetDatas(std::move(x), std::move(y));
+  shown_ = Shown{};
+  drawn_ = Drawn{};
+}
+
 void GphLine::Draw(wxDC& dc, const PlotTransform& t) const {
   const auto* xs = dynamic_cast<const PlotVectorL*>(GetX());
   const auto* ys = dynamic_cast<const PlotVectorD*>(GetY());

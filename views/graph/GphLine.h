@@ -30,6 +30,9 @@ class GphLine : public PlotLine2D {
   // it (null: no pixels are kept).
   GphLine(const PlotColor& color, const PlotColor& second, const PlotRegion* row);
 
+  // New data forget what was picked and drawn from the old.
+  void SetDatas(std::shared_ptr<PlotVector> x, std::shared_ptr<PlotVector> y);
+
   // From the samples of the last zoom and size when they are the same,
   // else picked afresh; a line without decimation, or with data of other
   // kinds, draws every sample as the plotting layer does.

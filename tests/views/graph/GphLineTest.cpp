@@ -125,7 +125,7 @@ TEST(GphLine, DrawnFromItsColumnsSamples_GivesThePixelsOfEverySampleDecimated_An
   }
 }
 
-TEST(GphLine, KeptPixelsFollowTheZoomTheColourAndWhatLiesAround) {
+TEST(GphLine, KeptPixelsFollowTheZoomTheColourTheDataAndWhatLiesAround) {
   const Series s = Noisy(50000, true);
   const double end = 50000.0 * 60;
   const wxSize size(700, 200);
@@ -157,4 +157,16 @@ TEST(GphLine, KeptPixelsFollowTheZoomTheColourAndWhatLiesAround) {
   }
   for (const auto& row : {everySample, fromColumns}) row->GetAxe()->SetBorders(PlotBorders{30, 10, 0, 0});
   same("borders gone");
+  for (const auto& row : {everySample, fromColumns}) row->GetAxe()->SetBorders(PlotBorders{30, 10, 12, 12});
+  same("borders back");
+  // Data of the same length, values mirrored: nothing picked or drawn from
+  // the old data may show.
+  Series mirrored = s;
+  for (double& v : mirrored.y) v = -v;
+  auto x = std::make_shared<PlotVectorL>(mirrored.x);
+  static_cast<PlotLine2D&>(*everySample->GetObjectManager().front())
+      .SetDatas(x, std::make_shared<PlotVectorD>(mirrored.y));
+  static_cast<GphLine&>(*fromColumns->GetObjectManager().front())
+      .SetDatas(x, std::make_shared<PlotVectorD>(mirrored.y));
+  same("other data");
 }
