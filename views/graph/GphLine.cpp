@@ -195,8 +195,17 @@ void GphLine::Stroke(wxDC& dc, const PlotTransform& t) const {
     return;
   }
   line.Draw(dc, t);
+  // Into the bitmap of the last drawing when it has the size: fresh memory
+  // for every zoom step costs more than the copy.
+  wxBitmap pixels = std::move(d.pixels);
+  if (!pixels.IsOk() || pixels.GetSize() != rect.GetSize() || pixels.GetDepth() != dc.GetDepth())
+    pixels = wxBitmap(rect.GetSize(), dc.GetDepth());
+  {
+    wxMemoryDC keep(pixels);
+    keep.Blit(0, 0, rect.width, rect.height, &dc, rect.x, rect.y);
+  }
   d = Drawn{row->GetBrush(), axis->GetBrush(), rect, rowRect, t.area, t.limits, &line, line.GetColor(),
-            line.GetLineWidth(), dc.GetDepth(), std::move(beyond), dc.GetAsBitmap(&rect)};
+            line.GetLineWidth(), dc.GetDepth(), std::move(beyond), std::move(pixels)};
 }
 
 }  // namespace PardeloStravon
