@@ -1,8 +1,10 @@
 // The graph view on a year of one-minute readings: opening it through the
 // view (frame, reading, building, styling) up to its first painted frame;
 // one wheel zoom step (the samples' range and a redraw into a 1920 x 1080
-// memory bitmap, no restyle) at full view and after ten zoom-ins; the
-// pointer's text. Needs a display: run under xvfb-run.
+// memory bitmap, no restyle) at full view and after ten zoom-ins, around the
+// same place each time (the rows keep what they drew there) or around a
+// new place each time (every line stroked afresh); the pointer's text.
+// Needs a display: run under xvfb-run.
 #include <benchmark/benchmark.h>
 #include <wx/dcmemory.h>
 
@@ -125,7 +127,7 @@ struct YearPlot {
   PlotRegion* Row() const { return root->GetChild(0).get(); }
 };
 
-void ZoomStep(benchmark::State& state, int zoomIns) {
+void ZoomStep(benchmark::State& state, int zoomIns, bool newPlace = false) {
   if (!LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
   YearPlot plot;
   if (!plot.root) return state.SkipWithError("no plot");
@@ -134,8 +136,11 @@ void ZoomStep(benchmark::State& state, int zoomIns) {
   const PlotRect lim = plot.Row()->GetAxe()->GetLimits();
   const int lo = NearestIndex(plot.Row(), static_cast<long>(lim.left));
   const int hi = NearestIndex(plot.Row(), static_cast<long>(lim.right));
+  long shift = 0;
   for (auto _ : state) {
-    ZoomRowsAround(plot.dc, plot.Row(), 2.0, middle);
+    // An hour further each time: limits never seen before.
+    if (newPlace) shift += 3600;
+    ZoomRowsAround(plot.dc, plot.Row(), 2.0, middle + shift);
     DrawPlotTree(plot.dc, plot.root.get(), wxRect(Screen));
     state.PauseTiming();
     SetIndexRange(plot.dc, plot.root.get(), lo, hi, true);
@@ -145,6 +150,7 @@ void ZoomStep(benchmark::State& state, int zoomIns) {
 }
 void BM_WheelZoomStep_FullView(benchmark::State& state) { ZoomStep(state, 0); }
 void BM_WheelZoomStep_AfterTenZoomIns(benchmark::State& state) { ZoomStep(state, 10); }
+void BM_WheelZoomStep_FullView_NewPlace(benchmark::State& state) { ZoomStep(state, 0, true); }
 
 void BM_PointerInfoText_Year(benchmark::State& state) {
   if (!LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
@@ -163,6 +169,7 @@ void BM_PointerInfoText_Year(benchmark::State& state) {
 BENCHMARK(BM_NewGraphic_Year_ToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_WheelZoomStep_FullView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WheelZoomStep_AfterTenZoomIns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WheelZoomStep_FullView_NewPlace)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PointerInfoText_Year)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

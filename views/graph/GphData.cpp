@@ -118,9 +118,17 @@ class LineSource {
   bool atEnd_ = false;
 };
 
+template <typename T>
+void AdviseRoom(std::vector<T>& v) {
+  Platform::AdviseLargePages(v.data(), v.capacity() * sizeof(T));
+}
+
 // Room for every record the window and the rest of the stream can hold, so
-// that a year's series are not copied as they grow. Untouched room costs no
-// memory.
+// that a year's series are not copied as they grow, backed by large pages
+// where it spans them: they fault in hundreds of times less often, and on a
+// virtual machine each fault of a small page costs tens of microseconds.
+// Untouched room costs no memory; the room is never more than the window's
+// seconds or the stream's lines, so a day's window spans no large page.
 void Reserve(GphData& data, std::istream& in, unsigned frameSize, std::time_t from,
              std::time_t to) {
   const std::streamsize available = in.rdbuf() ? in.rdbuf()->in_avail() : 0;
@@ -133,21 +141,15 @@ void Reserve(GphData& data, std::istream& in, unsigned frameSize, std::time_t fr
   const std::size_t n = bySeconds < byLines ? static_cast<std::size_t>(bySeconds) : byLines;
   try {
     data.times_.reserve(n);
-    for (std::vector<double>& s : data.series_) s.reserve(n);
+    AdviseRoom(data.times_);
+    for (std::vector<double>& s : data.series_) {
+      s.reserve(n);
+      AdviseRoom(s);
+    }
   } catch (const std::exception&) {
     // Room the system will not give up front (a vast file, a vast window):
     // the series grow as they are read instead.
   }
-}
-
-// Once a reading has kept this many records it is a long one: the room left
-// for the rest is then backed by large pages, which fault in hundreds of
-// times less often. Shorter readings never pay a large page per series.
-constexpr std::size_t LongReading = 65536;
-
-template <typename T>
-void AdviseRest(std::vector<T>& v) {
-  Platform::AdviseLargePages(v.data() + v.size(), (v.capacity() - v.size()) * sizeof(T));
 }
 
 }  // namespace
@@ -252,10 +254,6 @@ GphData ReadGphData(const InstrPars& pars, const std::vector<InstrParOptPlt>& pl
     if (!ReadHexRow(frame, p, end)) continue;
 
     const std::size_t kept = data.times_.size();
-    if (kept == LongReading) {
-      AdviseRest(data.times_);
-      for (std::vector<double>& s : data.series_) AdviseRest(s);
-    }
     try {
       for (std::size_t c = 0; c < columns.size(); ++c) row[c] = columns[c].ToDouble(frame);
       data.times_.push_back(t - from);

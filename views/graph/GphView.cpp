@@ -1,6 +1,7 @@
 #include "views/graph/GphView.h"
 
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/utils.h>
 
@@ -337,8 +338,24 @@ void GphView::OnDraw(wxDC* dc) {
   if (!impl || !dc || !window_ || impl->print_ || impl->closing_) return;
   if (impl->SetBusy(true)) return;
   try {
-    impl->Prepare(*dc, false);
-    window_->DrawPlot(*dc, wxRect(window_->GetClientSize()));
+    const wxSize size = window_->GetClientSize();
+    // Drawn on a bitmap of the program's own and shown at once: strokes
+    // sent to the display one by one cost the display's server far more,
+    // and on a bitmap the rows' lines keep their pixels for the next paint.
+    if (size.x > 0 && size.y > 0) {
+      const double scale = window_->GetContentScaleFactor();
+      if (!buffer_.IsOk() || buffer_.GetLogicalSize() != size || buffer_.GetScaleFactor() != scale)
+        buffer_.CreateWithDIPSize(size, scale, 24);
+      {
+        wxMemoryDC bitmap(buffer_);
+        impl->Prepare(bitmap, false);
+        window_->DrawPlot(bitmap, wxRect(size));
+      }
+      dc->DrawBitmap(buffer_, 0, 0, false);
+    } else {
+      impl->Prepare(*dc, false);
+      window_->DrawPlot(*dc, wxRect(size));
+    }
     impl->SetBusy(false);
   } catch (...) {
     LogDrawFailure();

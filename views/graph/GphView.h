@@ -7,6 +7,7 @@
 // wx's weak references test their type with the standard traits.
 #include <type_traits>
 
+#include <wx/bitmap.h>
 #include <wx/weakref.h>
 
 #include <boost/signals2/connection.hpp>
@@ -137,6 +138,8 @@ class GphView : public QziView {
 
   ImmScoped<Impl> pImpl_;
   GphWindow* window_ = nullptr;
+  // What the window shows, drawn before it goes to the screen.
+  wxBitmap buffer_;
   Holder* holder_ = nullptr;
   bool closeScheduled_ = false;
   bool lastPrint_ = false;

@@ -7,6 +7,7 @@
 #include "foundation/core/TimeFormat.h"
 #include "foundation/gui/TextDrawing.h"
 #include "network/nodes/Node.h"
+#include "views/graph/GphLine.h"
 #include "views/graph/GraphLayout.h"
 #include "views/graph/RowRange.h"
 
@@ -48,7 +49,7 @@ void BuildRowOf(PlotRegion& row, const std::wstring& label, const std::wstring& 
     axis.GetBottomLabel().Hide();
   }
   if (i != 0) axis.GetTopLabel().Hide();
-  auto line = std::make_shared<PlotLine2D>(LineColor, LineSecond);
+  auto line = std::make_shared<GphLine>(LineColor, LineSecond, &row);
   line->SetDatas(std::move(x), std::move(y));
   row.AddObject(line);
 }

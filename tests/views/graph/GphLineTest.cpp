@@ -1,0 +1,172 @@
+// A graph row's line drawn from the samples its pixel columns show, and
+// redrawn from its kept pixels: the same pixels as the plotting layer's line
+// drawn from every sample.
+#include <gtest/gtest.h>
+
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "tests/support/GuiTest.h"
+#include "views/graph/GphLine.h"
+#include "views/plot/PlotView.h"
+
+using namespace PardeloStravon;
+
+namespace {
+
+struct Series {
+  std::vector<long> x;
+  std::vector<double> y;
+};
+
+// A noisy walk with calm and wild stretches, spikes and, where asked, a few
+// values that are no number (breaks in the line).
+Series Noisy(std::size_t n, bool breaks) {
+  std::mt19937 random(11);
+  std::normal_distribution<double> noise(0, 1);
+  Series s{std::vector<long>(n), std::vector<double>(n)};
+  double walk = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    s.x[i] = static_cast<long>(i) * 60 + static_cast<long>(random() % 7);
+    walk += 0.05 * noise(random);
+    s.y[i] = walk + noise(random) * (i % 5000 < 2500 ? 1.0 : 0.1) + (i % 7919 == 0 ? 25.0 : 0.0);
+    if (breaks && i % 20011 > 20000) s.y[i] = std::numeric_limits<double>::quiet_NaN();
+  }
+  return s;
+}
+
+// A row region with the line as its object, backgrounds as a graph's rows
+// have them, shown over [left, right] of the data.
+std::shared_ptr<PlotRegion> Row(const Series& s, bool graphLine, double left, double right, double width) {
+  auto row = std::make_shared<PlotRegion>();
+  row->SetBrush(std::make_shared<PlotLinearGradientBrush>(PlotColor{1, 1, 0.6f, 1}, PlotColor{1, 1, 0.8f, 1}, 0));
+  PlotAxis2D& axis = *row->GetAxe();
+  axis.SetBrush(std::make_shared<PlotLinearGradientBrush>(PlotColor{0.8f, 0.8f, 1, 1}, PlotColor{1, 0.8f, 0.8f, 1}, 90));
+  const PlotColor red{0.8f, 0, 0, 1};
+  std::shared_ptr<PlotLine2D> line =
+      graphLine ? std::make_shared<GphLine>(red, red, row.get()) : std::make_shared<PlotLine2D>(red, red);
+  line->SetDatas(std::make_shared<PlotVectorL>(s.x), std::make_shared<PlotVectorD>(s.y));
+  line->SetLineWidth(width);
+  row->AddObject(line);
+  for (PlotText* t : {&axis.GetTitle(), &axis.GetBottomLabel(), &axis.GetLeftLabel(), &axis.GetRightLabel(),
+                      &axis.GetBottomNumber(), &axis.GetLeftNumber(), &axis.GetRightNumber()})
+    t->Hide();
+  axis.SetAutoBorders(PlotAutoBorders{false, false, false, false});
+  axis.SetBorders(PlotBorders{30, 10, 12, 12});
+  wxBitmap scratch(4, 4, 24);
+  wxMemoryDC gfx(scratch);
+  PlotRect r = line->GetExtent();
+  r.left = left;
+  r.right = right;
+  row->ZoomRegion(gfx, r);
+  return row;
+}
+
+wxImage Drawn(wxBitmap& bitmap, PlotRegion& row) {
+  {
+    wxMemoryDC dc(bitmap);
+    DrawPlotTree(dc, &row, wxRect(bitmap.GetSize()));
+  }
+  return bitmap.ConvertToImage();
+}
+
+// Pixels that differ in any channel.
+int Differing(const wxImage& a, const wxImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.GetHeight(); ++y)
+    for (int x = 0; x < a.GetWidth(); ++x)
+      n += a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
+           a.GetBlue(x, y) != b.GetBlue(x, y);
+  return n;
+}
+
+}  // namespace
+
+TEST(GphLine, DrawnFromItsColumnsSamples_GivesThePixelsOfEverySampleDecimated_AndSoDoesItsRedraw) {
+  const Series noisy = Noisy(200000, false), broken = Noisy(200000, true);
+  const double end = 200000.0 * 60;
+  const struct {
+    const char* what;
+    const Series* s;
+    double left, right, width;
+  } cases[] = {
+      {"whole", &noisy, 0, end, 1},
+      {"whole, broken", &broken, 0, end, 1},
+      {"whole, thick", &noisy, 0, end, 4},
+      {"middle third", &noisy, end / 3, 2 * end / 3, 2},
+      {"start, between samples", &noisy, 125, end / 50 + 31, 1},
+      {"few samples a column", &broken, end / 2, end / 2 + 1000 * 60, 1},
+      {"fewer samples than columns", &noisy, 30000, 30000 + 200 * 60, 3},
+      {"around a break", &broken, 20000.0 * 60, 20020.0 * 60, 1},
+      {"beyond the data", &noisy, end + 600, end + 6000, 1},
+  };
+  const wxSize size(900, 260);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    wxBitmap plain(size.x, size.y, 24), graph(size.x, size.y, 24);
+    const auto everySample = Row(*c.s, false, c.left, c.right, c.width);
+    const auto fromColumns = Row(*c.s, true, c.left, c.right, c.width);
+    const wxImage expected = Drawn(plain, *everySample);
+    const wxImage first = Drawn(graph, *fromColumns);
+    EXPECT_EQ(Differing(expected, first), 0);
+    const wxImage again = Drawn(graph, *fromColumns);
+    EXPECT_EQ(Differing(expected, again), 0);
+    if (c.s == &noisy && c.left == 0) {
+      first.SaveFile((TestSupport::ArtifactDir() / "graph_line_columns.png").string(), wxBITMAP_TYPE_PNG);
+      int ink = 0;
+      for (int y = 0; y < first.GetHeight(); ++y)
+        for (int x = 0; x < first.GetWidth(); ++x) ink += first.GetRed(x, y) > 150 && first.GetGreen(x, y) < 100;
+      EXPECT_GT(ink, 10000);
+    }
+  }
+}
+
+TEST(GphLine, KeptPixelsFollowTheZoomTheColourTheDataAndWhatLiesAround) {
+  const Series s = Noisy(50000, true);
+  const double end = 50000.0 * 60;
+  const wxSize size(700, 200);
+  wxBitmap plain(size.x, size.y, 24), graph(size.x, size.y, 24);
+  const auto everySample = Row(s, false, 0, end, 2);
+  const auto fromColumns = Row(s, true, 0, end, 2);
+  auto same = [&](const char* what) {
+    SCOPED_TRACE(what);
+    EXPECT_EQ(Differing(Drawn(plain, *everySample), Drawn(graph, *fromColumns)), 0);
+  };
+  same("first");
+  wxBitmap scratch(4, 4, 24);
+  wxMemoryDC gfx(scratch);
+  for (const auto& row : {everySample, fromColumns}) row->ZoomRegion(gfx, PlotRect{end / 4, end / 2, -3, 3});
+  same("zoomed in");
+  for (const auto& row : {everySample, fromColumns}) row->ZoomAll(gfx, false);
+  same("whole again");
+  for (const auto& row : {everySample, fromColumns})
+    static_cast<PlotLine2D&>(*row->GetObjectManager().front()).SetColor(PlotColor{0, 0.5f, 0, 1});
+  same("another colour");
+  for (const auto& row : {everySample, fromColumns})
+    row->SetBrush(std::make_shared<PlotLinearGradientBrush>(PlotColor{1, 1, 1, 1}, PlotColor{0, 0, 0, 1}, 90));
+  same("another background");
+  {
+    // Something else drawn where the line reaches over the row's edge.
+    wxMemoryDC dc(graph);
+    dc.SetBrush(*wxBLUE_BRUSH);
+    dc.DrawRectangle(wxRect(size));
+  }
+  for (const auto& row : {everySample, fromColumns}) row->GetAxe()->SetBorders(PlotBorders{30, 10, 0, 0});
+  same("borders gone");
+  for (const auto& row : {everySample, fromColumns}) row->GetAxe()->SetBorders(PlotBorders{30, 10, 12, 12});
+  same("borders back");
+  // Data of the same length, values mirrored: nothing picked or drawn from
+  // the old data may show.
+  Series mirrored = s;
+  for (double& v : mirrored.y) v = -v;
+  auto x = std::make_shared<PlotVectorL>(mirrored.x);
+  static_cast<PlotLine2D&>(*everySample->GetObjectManager().front())
+      .SetDatas(x, std::make_shared<PlotVectorD>(mirrored.y));
+  static_cast<GphLine&>(*fromColumns->GetObjectManager().front())
+      .SetDatas(x, std::make_shared<PlotVectorD>(mirrored.y));
+  same("other data");
+}
