@@ -10,9 +10,12 @@
 
 #include "foundation/core/ImmPtr.h"
 #include "network/DocSignal.h"
+#include "views/tables/CellWriter.h"
 #include "views/tables/TableView.h"
 
 namespace PardeloStravon {
+
+struct PrintPlan;
 
 class StsView : public TableView {
   wxDECLARE_DYNAMIC_CLASS(StsView);
@@ -63,8 +66,10 @@ class StsView::Impl : public TableImpl {
 
   // The rows of active instruments from..to; with full the header and
   // every row, else only rows whose flag is clear. Returns the addresses drawn.
-  std::vector<int> DrawRows(Platform::DrawSurface& dc, int from, int to, bool full);
-  void DrawRow(Platform::DrawSurface& dc, bool header, int row, const std::wstring& name, int link,
+  std::vector<int> DrawRows(CellWriter& cells, int from, int to, bool full);
+  // Each text cut where its column ends; the status text is the last
+  // column and is never cut on screen.
+  void DrawRow(CellWriter& cells, bool header, int row, const std::wstring& name, int link,
                const std::wstring& linkText, int alarm, const std::wstring& alarmText,
                const std::wstring& statusText);
   // A whole paint unless rowPaint; returns the addresses drawn.
@@ -75,6 +80,8 @@ class StsView::Impl : public TableImpl {
 
   // Printing: the rows a page holds, the page in table units, the frame of
   // a page, and the whole page.
+  // The printed page's bands and rows.
+  PrintPlan PlanPage(Platform::DrawSurface& dc, TablePrintInfo& info);
   int RowsPerPage(Platform::DrawSurface& dc, TablePrintInfo& info);
   wxSize PrintPageSize(Platform::DrawSurface& dc, TablePrintInfo* info, bool setup);
   int BeginPrinting(Platform::DrawSurface& dc, TablePrintInfo& info) override;
