@@ -77,18 +77,7 @@ void SerView::WindowDestroyed() {
 
 void SerView::PaintTable(DrawSurface& dc, const wxRegion& update, bool rowPaint) {
   // Only the rows the update region touches are drawn.
-  const wxRect box = update.GetBox();
-  int firstRow = 0, lastRow = -1;
-  const int step = pImpl_->LineHeight();
-  if (step < 0 && !box.IsEmpty()) {
-    const double s = dc.Ppi().GetHeight() / 254.0;
-    int sx = 0, sy = 0;
-    if (TableWindow* w = Window()) w->CalcUnscrolledPosition(box.GetLeft(), box.GetTop(), &sx, &sy);
-    const double yTop = sy / s;                       // units below the origin
-    const double yBottom = (sy + box.GetHeight()) / s;
-    firstRow = std::max(0, static_cast<int>((yTop - 10) / -step) - 1);
-    lastRow = static_cast<int>((yBottom + 10) / -step) + 1;
-  }
+  const auto [firstRow, lastRow] = RowsTouched(update, pImpl_->LineHeight());
   auto drawn = pImpl_->Draw(dc, rowPaint, firstRow, lastRow);
   if (probe_) probe_(!rowPaint, drawn);
 }

@@ -97,8 +97,8 @@ void StsView::MakeImpl() { pImpl_.reset(new Impl(*this)); }
 
 void StsView::DropImpl() { pImpl_.reset(); }
 
-void StsView::PaintTable(DrawSurface& dc, const wxRegion&, bool rowPaint) {
-  std::vector<int> drawn = pImpl_->Draw(dc, rowPaint);
+void StsView::PaintTable(DrawSurface& dc, const wxRegion& update, bool rowPaint) {
+  std::vector<int> drawn = pImpl_->Draw(dc, rowPaint, update);
   if (probe_) probe_(!rowPaint, drawn);
 }
 
@@ -126,6 +126,25 @@ std::wstring StsView::Impl::StatusText(int address, DocSignal signal) const {
 
 void StsView::Impl::SetStatus(const std::wstring& text) { view_->SetStatus(text); }
 
+void StsView::Impl::SetStatusSoon(const std::wstring& text) {
+  pendingStatus_ = text;
+  if (statusPosted_) return;
+  TableWindow* window = view_->Window();
+  if (!window) return SetStatus(text);
+  statusPosted_ = true;
+  // A pane shown at once paints the frame, and with it the rows pending:
+  // a tick's results would paint once each.
+  window->CallAfter([window] {
+    auto* view = dynamic_cast<StsView*>(window->View());
+    if (Impl* impl = view ? view->GetImpl() : nullptr) impl->ShowPendingStatus();
+  });
+}
+
+void StsView::Impl::ShowPendingStatus() {
+  statusPosted_ = false;
+  SetStatus(pendingStatus_);
+}
+
 void StsView::Impl::SetTitle() { view_->SetCaption(CTW_Status_Title); }
 
 void StsView::Impl::RefreshMenu() { view_->RefreshMenu(); }
@@ -148,14 +167,15 @@ void StsView::Impl::OnSignal(int address, DocSignal signal) {
     case dsRgKo:
     case dsRhOk:
     case dsRhKo:
-      SetStatus(text);
       upToDate_[address] = false;
       InvalidateRow(address);
+      SetStatusSoon(text);
       break;
     case dsEditInstr:
     case dsAddInstr:
     case dsRemoveInstr:
     case dsFontStatus:
+      if (signal == dsFontStatus) widths_.Clear();
       SetStatus(text);
       view_->MeasureOnClient();
       upToDate_[0] = false;
@@ -191,8 +211,10 @@ void StsView::Impl::Measure(DrawSurface& dc) {
   if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
   QziDocIMFC& fonts = view_->Fonts();
   FontSelector font(dc, fonts.sLF_, static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)));
+  const wxSize before = charSize_;
   charSize_.SetHeight(LineStep(TextExtent(dc, L"Xgy").GetHeight()));
   charSize_.SetWidth(TextExtent(dc, L"X").GetWidth());
+  if (charSize_ != before) widths_.Clear();
 }
 
 int StsView::Impl::XPos(int n) const { return XPosOf(n, charSize_.GetWidth()); }
@@ -204,25 +226,30 @@ wxSize StsView::Impl::ContentSize(bool setScroll) {
   return extent;
 }
 
-std::vector<int> StsView::Impl::Draw(DrawSurface& dc, bool rowPaint) {
+std::vector<int> StsView::Impl::Draw(DrawSurface& dc, bool rowPaint, const wxRegion& update) {
   if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
   // Any paint but one of the strips the row signals asked for draws all.
   if (!rowPaint) upToDate_[0] = false;
   const bool full = !upToDate_[0];
   if (full) Measure(dc);
-  CellWriter cells(dc);
-  std::vector<int> drawn = DrawRows(cells, 0, view_->Net().CountActive(), full);
+  // Rows the update region does not touch are not drawn: none of their
+  // pixels would show.
+  auto [firstRow, lastRow] = view_->RowsTouched(update, charSize_.GetHeight());
+  if (update.IsEmpty()) firstRow = 0, lastRow = INT_MAX;
+  CellWriter cells(dc, &widths_);
+  std::vector<int> drawn = DrawRows(cells, 0, view_->Net().CountActive(), full, firstRow, lastRow);
   for (bool& flag : upToDate_) flag = true;
   ContentSize(true);
   return drawn;
 }
 
-std::vector<int> StsView::Impl::DrawRows(CellWriter& cells, int from, int to, bool full) {
+std::vector<int> StsView::Impl::DrawRows(CellWriter& cells, int from, int to, bool full, int firstRow,
+                                         int lastRow) {
   DrawSurface& dc = cells.Dc();
   std::vector<int> drawn;
   QziDocIMFC& fonts = view_->Fonts();
   FontSelector font(dc, fonts.sLF_, static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)));
-  if (full) DrawRow(cells, true, 0, L"", 0, L"", 0, L"", L"");
+  if (full && firstRow <= 0) DrawRow(cells, true, 0, L"", 0, L"", 0, L"", L"");
   const InstrNet& net = view_->Net();
   auto h = net.Begin();
   for (int passed = 0; passed < from && h != net.End(); h = net.Next(h))
@@ -234,6 +261,8 @@ std::vector<int> StsView::Impl::DrawRows(CellWriter& cells, int from, int to, bo
     ++count;
     ++from;
     if (!full && upToDate_[h->first]) continue;
+    if (count < firstRow) continue;
+    if (count > lastRow) break;
     const InstrPars pars = node.Type().Pars();
     const InstrParValues values = node.Values();
     const int alarm = AlarmCode(pars, values);
