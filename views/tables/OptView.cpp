@@ -344,7 +344,6 @@ void OptView::Impl::DrawRow(CellWriter& cells, int y, const RowTexts& texts) {
 PrintPlan OptView::Impl::PlanPage(DrawSurface& dc, TablePrintInfo& info) {
   {
     const int previous = dc.SetMapMode(MM_LOMETRIC);
-    printWidths_.Clear();
     Layout(dc, &printWidths_);
     dc.SetMapMode(previous);
   }
@@ -365,6 +364,8 @@ wxSize OptView::Impl::PrintPageSize(DrawSurface& dc, TablePrintInfo* info, bool 
 }
 
 int OptView::Impl::BeginPrinting(DrawSurface& dc, TablePrintInfo& info) {
+  // Measured again for each printout; its pages reuse the widths.
+  printWidths_.Clear();
   return PrintedPageCount(static_cast<int>(view_->Net().Size()), PlanPage(dc, info));
 }
 
