@@ -1,12 +1,15 @@
 // The status view of a 247-instrument network in a 1920 x 1080 frame: one
 // tick's results repainting their rows (1, 25 and all 247 instruments'
 // results before one paint), and the whole view painted again; the window
-// shows about 70 rows. Yardsticks in the same run: a frame (16 ms, counter
+// shows about 70 rows. The options view beside it, painted whole, as every
+// result has it. Yardsticks in the same run: a frame (16 ms, counter
 // x_frame) and the shown rows' texts drawn straight onto the window with
 // no view in between (x_plain).
 // Needs a display: run under xvfb-run.
 #include <benchmark/benchmark.h>
 #include <wx/dcclient.h>
+#include <wx/wx.h>
+#include <wx/aui/tabmdi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -224,9 +227,32 @@ void BM_Yardstick_PlainTextRows(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(texts.size() / 4);
 }
 
+// The options view beside it, painted whole as every result has it: the
+// columns placed for all 247 rows and the rows the window shows drawn.
+void BM_OptionsView_WholeView(benchmark::State& state) {
+  if (!Bench::LoadCatalogue()) return state.SkipWithError("the shipped tables do not load");
+  Program p;
+  OptView* options = nullptr;
+  for (wxView* v : p.doc->GetViewsVector())
+    if (auto* o = dynamic_cast<OptView*>(v)) options = o;
+  if (!options) return state.SkipWithError("no options view");
+  static_cast<wxAuiMDIChildFrame*>(options->GetFrame())->Activate();
+  Pump();
+  options->Window()->Update();
+  double seconds = 0;
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    options->Window()->Refresh();
+    options->Window()->Update();
+    seconds += std::chrono::duration<double>(Clock::now() - start).count();
+  }
+  RatioCounters(state, seconds);
+}
+
 BENCHMARK(BM_Yardstick_PlainTextRows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StatusView_Tick)->Arg(1)->Arg(25)->Arg(Instruments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StatusView_WholeView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OptionsView_WholeView)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

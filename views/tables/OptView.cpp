@@ -140,8 +140,8 @@ void OptView::MakeImpl() { pImpl_.reset(new Impl(*this)); }
 
 void OptView::DropImpl() { pImpl_.reset(); }
 
-void OptView::PaintTable(DrawSurface& dc, const wxRegion&, bool) {
-  const int rows = pImpl_->Draw(dc);
+void OptView::PaintTable(DrawSurface& dc, const wxRegion& update, bool) {
+  const int rows = pImpl_->Draw(dc, update);
   if (probe_) probe_(rows);
 }
 
@@ -293,16 +293,20 @@ int OptView::Impl::ColumnEnd(int column) const {
   return columnX_[column + 1] - XPos(OptionsGap);
 }
 
-int OptView::Impl::Draw(DrawSurface& dc) {
+int OptView::Impl::Draw(DrawSurface& dc, const wxRegion& update) {
   if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
   Measure(dc);
   Layout(dc, &widths_);
   ContentSize(true);
+  // Rows the update region does not touch are passed over: the paint's
+  // clipping would drop every pixel of them.
+  auto [firstLine, lastLine] = view_->RowsTouched(update, charSize_.GetHeight());
+  if (update.IsEmpty()) firstLine = 0, lastLine = INT_MAX;
   CellWriter cells(dc, &widths_);
-  return DrawRows(cells, 0, static_cast<int>(view_->Net().Size()), true);
+  return DrawRows(cells, 0, static_cast<int>(view_->Net().Size()), true, firstLine, lastLine);
 }
 
-int OptView::Impl::DrawRows(CellWriter& cells, int from, int to, bool header) {
+int OptView::Impl::DrawRows(CellWriter& cells, int from, int to, bool header, int firstLine, int lastLine) {
   DrawSurface& dc = cells.Dc();
   const bool dhms = view_->Std().GetTmDhms();
   const std::wstring dateFormat =
@@ -318,11 +322,14 @@ int OptView::Impl::DrawRows(CellWriter& cells, int from, int to, bool header) {
   auto h = net.Begin();
   for (int passed = 0; passed < from && h != net.End(); ++passed) h = net.Next(h);
   int drawn = 0;
-  for (; from < to && h != net.End(); h = net.Next(h), ++from) {
-    const Node& node = h->second;
-    DrawRow(cells, y, Cells(h->first, node.Type().Code(), node.Opt(), node.State(), dhms, dateFormat));
+  int line = header ? headerLines_ : 0;
+  for (; from < to && h != net.End() && line <= lastLine; h = net.Next(h), ++from, ++line) {
+    if (line >= firstLine) {
+      const Node& node = h->second;
+      DrawRow(cells, y, Cells(h->first, node.Type().Code(), node.Opt(), node.State(), dhms, dateFormat));
+      ++drawn;
+    }
     y += charSize_.GetHeight();
-    ++drawn;
   }
   return drawn;
 }

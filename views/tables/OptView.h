@@ -81,11 +81,13 @@ class OptView::Impl : public TableImpl {
   int HeaderLines() const { return headerLines_; }
   const std::vector<std::wstring>& HeaderText(int column) const { return header_[column]; }
 
-  // Returns the number of instrument rows drawn.
-  int DrawRows(CellWriter& cells, int from, int to, bool header);
+  // Returns the number of instrument rows drawn. Rows on lines (0 the
+  // header's first) outside [firstLine, lastLine] are passed over.
+  int DrawRows(CellWriter& cells, int from, int to, bool header, int firstLine = 0, int lastLine = INT_MAX);
   void DrawHeader(CellWriter& cells, int y);
   void DrawRow(CellWriter& cells, int y, const RowTexts& texts);
-  int Draw(Platform::DrawSurface& dc);
+  // A paint: the rows the update region touches (all for an empty one).
+  int Draw(Platform::DrawSurface& dc, const wxRegion& update);
 
   // The printed page's bands and rows, the columns placed for the printer.
   PrintPlan PlanPage(Platform::DrawSurface& dc, TablePrintInfo& info);
