@@ -77,18 +77,7 @@ void SerView::WindowDestroyed() {
 
 void SerView::PaintTable(DrawSurface& dc, const wxRegion& update, bool rowPaint) {
   // Only the rows the update region touches are drawn.
-  const wxRect box = update.GetBox();
-  int firstRow = 0, lastRow = -1;
-  const int step = pImpl_->LineHeight();
-  if (step < 0 && !box.IsEmpty()) {
-    const double s = dc.Ppi().GetHeight() / 254.0;
-    int sx = 0, sy = 0;
-    if (TableWindow* w = Window()) w->CalcUnscrolledPosition(box.GetLeft(), box.GetTop(), &sx, &sy);
-    const double yTop = sy / s;                       // units below the origin
-    const double yBottom = (sy + box.GetHeight()) / s;
-    firstRow = std::max(0, static_cast<int>((yTop - 10) / -step) - 1);
-    lastRow = static_cast<int>((yBottom + 10) / -step) + 1;
-  }
+  const auto [firstRow, lastRow] = RowsTouched(update, pImpl_->LineHeight());
   auto drawn = pImpl_->Draw(dc, rowPaint, firstRow, lastRow);
   if (probe_) probe_(!rowPaint, drawn);
 }
@@ -199,20 +188,22 @@ std::vector<std::pair<int, std::wstring>> SerView::Impl::Draw(DrawSurface& dc, b
   const int cursor = static_cast<int>(ring_.CursorRow());
   const int dirtyFrom = static_cast<int>(ring_.DirtyFrom());
   const int off = static_cast<int>(n) - 1 - cursor;
+  CellWriter cells(dc);
   if (dirtyFrom <= cursor) {
-    DrawLines(dc, dirtyFrom + off, cursor + off, off, &drawn, firstRow, lastRow);
+    DrawLines(cells, dirtyFrom + off, cursor + off, off, &drawn, firstRow, lastRow);
   } else {
-    DrawLines(dc, off, cursor + off, off, &drawn, firstRow, lastRow);
+    DrawLines(cells, off, cursor + off, off, &drawn, firstRow, lastRow);
     const int off2 = off - static_cast<int>(n);
-    DrawLines(dc, dirtyFrom + off2, static_cast<int>(n) - 1 + off2, off2, &drawn, firstRow, lastRow);
+    DrawLines(cells, dirtyFrom + off2, static_cast<int>(n) - 1 + off2, off2, &drawn, firstRow, lastRow);
   }
   UpdateCursor(cePainted);
   ContentSize(true);
   return drawn;
 }
 
-void SerView::Impl::DrawLines(DrawSurface& dc, int first, int last, int offset,
+void SerView::Impl::DrawLines(CellWriter& cells, int first, int last, int offset,
                               std::vector<std::pair<int, std::wstring>>* drawn, int firstRow, int lastRow) {
+  DrawSurface& dc = cells.Dc();
   QziDocIMFC& fonts = view_->Fonts();
   FontSelector font(dc, fonts.sLF_, StatusColor(fonts));
   if (lastRow >= firstRow) {
@@ -222,8 +213,7 @@ void SerView::Impl::DrawLines(DrawSurface& dc, int first, int last, int offset,
   const QziDocIStd& std = view_->Std();
   for (int i = first; i <= last; ++i) {
     const std::wstring& line = std.TraceLine(i);
-    dc.DrawText(line, XPos(ColText), (i - offset) * lineHeight_ - 10);
-    const int w = TextExtent(dc, line).GetWidth();
+    const int w = cells.Cell(line, XPos(ColText), (i - offset) * lineHeight_ - 10);
     if (w > maxLineWidth_) maxLineWidth_ = w;
     if (drawn) drawn->emplace_back(i - offset, line);
   }
@@ -233,27 +223,32 @@ wxSize SerView::Impl::PageSize(DrawSurface& dc, TablePrintInfo* info, bool scale
   return PrintPageSize(dc, info, ContentSize(false).GetWidth(), scale);
 }
 
-int SerView::Impl::RowsPerPage(DrawSurface& dc, TablePrintInfo& info) {
-  const int h = std::abs(PageSize(dc, &info, false).GetHeight());
-  return RowsPerPrintedPage(h, PrintedRowPitch(lineHeight_));
+PrintPlan SerView::Impl::PlanPage(DrawSurface& dc, TablePrintInfo& info) {
+  PrintedTable table;
+  table.width = ContentSize(false).GetWidth();
+  table.columns = {XPos(ColText)};
+  table.textHeight = TextHeightOfLineStep(lineHeight_);
+  table.pitch = PrintedRowPitch(lineHeight_);
+  return PlanPrintedPage(dc, info, table);
 }
 
+int SerView::Impl::RowsPerPage(DrawSurface& dc, TablePrintInfo& info) { return PlanPage(dc, info).rowsPerPage; }
+
 int SerView::Impl::BeginPrinting(DrawSurface& dc, TablePrintInfo& info) {
-  const int n = static_cast<int>(Lines());
-  if (n == 0) return 0;
-  return PrintPageCount(n, RowsPerPage(dc, info));
+  return PrintedPageCount(static_cast<int>(Lines()), PlanPage(dc, info));
 }
 
 void SerView::Impl::OnPrint(DrawSurface& dc, TablePrintInfo& info) {
-  const int lines = RowsPerPage(dc, info);
+  const PrintPlan plan = PlanPage(dc, info);
+  const int lines = std::max(plan.rowsPerPage, 1);
   const int p = info.curPage;
   const int n = static_cast<int>(Lines());
   QziDocIMFC& fonts = view_->Fonts();
-  PrintPageFrame(dc, info, ContentSize(false).GetWidth(), fonts.sLF_, StatusColor(fonts),
-                 DictText(CTW_Serial_Line_Troubleshooting));
-  const int first = (p - 1) * std::max(lines, 1);
-  const int last = std::min(p * std::max(lines, 1), n) - 1;
-  DrawLines(dc, first, last, first, nullptr, 0, -1);
+  const int first = (p - 1) * lines;
+  const int last = std::min(p * lines, n) - 1;
+  PrintBandedPage(dc, info, plan, PrintedRowPitch(lineHeight_), fonts.sLF_, StatusColor(fonts),
+                  DictText(CTW_Serial_Line_Troubleshooting),
+                  [&](CellWriter& cells) { DrawLines(cells, first, last, first, nullptr, 0, -1); });
 }
 
 const std::wstring& SerView::PrintTitleToken() const { return CTW_Serial_Line_Troubleshooting; }

@@ -11,10 +11,13 @@
 
 #include "foundation/core/ImmPtr.h"
 #include "network/DocSignal.h"
+#include "views/tables/CellWriter.h"
 #include "views/tables/SerialRing.h"
 #include "views/tables/TableView.h"
 
 namespace PardeloStravon {
+
+struct PrintPlan;
 
 class SerView : public TableView {
   wxDECLARE_DYNAMIC_CLASS(SerView);
@@ -70,9 +73,11 @@ class SerView::Impl : public TableImpl {
                                                   int lastRow);
   // Lines first..last with their row at index - offset; rows outside the
   // window are skipped.
-  void DrawLines(Platform::DrawSurface& dc, int first, int last, int offset,
+  void DrawLines(CellWriter& cells, int first, int last, int offset,
                  std::vector<std::pair<int, std::wstring>>* drawn, int firstRow, int lastRow);
 
+  // The printed page's bands and lines.
+  PrintPlan PlanPage(Platform::DrawSurface& dc, TablePrintInfo& info);
   int RowsPerPage(Platform::DrawSurface& dc, TablePrintInfo& info);
   wxSize PageSize(Platform::DrawSurface& dc, TablePrintInfo* info, bool scale);
   int BeginPrinting(Platform::DrawSurface& dc, TablePrintInfo& info) override;

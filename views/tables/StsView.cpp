@@ -97,8 +97,8 @@ void StsView::MakeImpl() { pImpl_.reset(new Impl(*this)); }
 
 void StsView::DropImpl() { pImpl_.reset(); }
 
-void StsView::PaintTable(DrawSurface& dc, const wxRegion&, bool rowPaint) {
-  std::vector<int> drawn = pImpl_->Draw(dc, rowPaint);
+void StsView::PaintTable(DrawSurface& dc, const wxRegion& update, bool rowPaint) {
+  std::vector<int> drawn = pImpl_->Draw(dc, rowPaint, update);
   if (probe_) probe_(!rowPaint, drawn);
 }
 
@@ -126,6 +126,25 @@ std::wstring StsView::Impl::StatusText(int address, DocSignal signal) const {
 
 void StsView::Impl::SetStatus(const std::wstring& text) { view_->SetStatus(text); }
 
+void StsView::Impl::SetStatusSoon(const std::wstring& text) {
+  pendingStatus_ = text;
+  if (statusPosted_) return;
+  TableWindow* window = view_->Window();
+  if (!window) return SetStatus(text);
+  statusPosted_ = true;
+  // A pane shown at once paints the frame, and with it the rows pending:
+  // a tick's results would paint once each.
+  window->CallAfter([window] {
+    auto* view = dynamic_cast<StsView*>(window->View());
+    if (Impl* impl = view ? view->GetImpl() : nullptr) impl->ShowPendingStatus();
+  });
+}
+
+void StsView::Impl::ShowPendingStatus() {
+  statusPosted_ = false;
+  SetStatus(pendingStatus_);
+}
+
 void StsView::Impl::SetTitle() { view_->SetCaption(CTW_Status_Title); }
 
 void StsView::Impl::RefreshMenu() { view_->RefreshMenu(); }
@@ -148,14 +167,15 @@ void StsView::Impl::OnSignal(int address, DocSignal signal) {
     case dsRgKo:
     case dsRhOk:
     case dsRhKo:
-      SetStatus(text);
       upToDate_[address] = false;
       InvalidateRow(address);
+      SetStatusSoon(text);
       break;
     case dsEditInstr:
     case dsAddInstr:
     case dsRemoveInstr:
     case dsFontStatus:
+      if (signal == dsFontStatus) widths_.Clear();
       SetStatus(text);
       view_->MeasureOnClient();
       upToDate_[0] = false;
@@ -191,8 +211,10 @@ void StsView::Impl::Measure(DrawSurface& dc) {
   if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
   QziDocIMFC& fonts = view_->Fonts();
   FontSelector font(dc, fonts.sLF_, static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)));
+  const wxSize before = charSize_;
   charSize_.SetHeight(LineStep(TextExtent(dc, L"Xgy").GetHeight()));
   charSize_.SetWidth(TextExtent(dc, L"X").GetWidth());
+  if (charSize_ != before) widths_.Clear();
 }
 
 int StsView::Impl::XPos(int n) const { return XPosOf(n, charSize_.GetWidth()); }
@@ -204,23 +226,30 @@ wxSize StsView::Impl::ContentSize(bool setScroll) {
   return extent;
 }
 
-std::vector<int> StsView::Impl::Draw(DrawSurface& dc, bool rowPaint) {
+std::vector<int> StsView::Impl::Draw(DrawSurface& dc, bool rowPaint, const wxRegion& update) {
   if (dc.GetMapMode() != MM_LOMETRIC) dc.SetMapMode(MM_LOMETRIC);
   // Any paint but one of the strips the row signals asked for draws all.
   if (!rowPaint) upToDate_[0] = false;
   const bool full = !upToDate_[0];
   if (full) Measure(dc);
-  std::vector<int> drawn = DrawRows(dc, 0, view_->Net().CountActive(), full);
+  // Rows the update region does not touch are not drawn: none of their
+  // pixels would show.
+  auto [firstRow, lastRow] = view_->RowsTouched(update, charSize_.GetHeight());
+  if (update.IsEmpty()) firstRow = 0, lastRow = INT_MAX;
+  CellWriter cells(dc, &widths_);
+  std::vector<int> drawn = DrawRows(cells, 0, view_->Net().CountActive(), full, firstRow, lastRow);
   for (bool& flag : upToDate_) flag = true;
   ContentSize(true);
   return drawn;
 }
 
-std::vector<int> StsView::Impl::DrawRows(DrawSurface& dc, int from, int to, bool full) {
+std::vector<int> StsView::Impl::DrawRows(CellWriter& cells, int from, int to, bool full, int firstRow,
+                                         int lastRow) {
+  DrawSurface& dc = cells.Dc();
   std::vector<int> drawn;
   QziDocIMFC& fonts = view_->Fonts();
   FontSelector font(dc, fonts.sLF_, static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)));
-  if (full) DrawRow(dc, true, 0, L"", 0, L"", 0, L"", L"");
+  if (full && firstRow <= 0) DrawRow(cells, true, 0, L"", 0, L"", 0, L"", L"");
   const InstrNet& net = view_->Net();
   auto h = net.Begin();
   for (int passed = 0; passed < from && h != net.End(); h = net.Next(h))
@@ -232,71 +261,82 @@ std::vector<int> StsView::Impl::DrawRows(DrawSurface& dc, int from, int to, bool
     ++count;
     ++from;
     if (!full && upToDate_[h->first]) continue;
+    if (count < firstRow) continue;
+    if (count > lastRow) break;
     const InstrPars pars = node.Type().Pars();
     const InstrParValues values = node.Values();
     const int alarm = AlarmCode(pars, values);
     const int link = static_cast<int>(static_cast<Node::InstrLink>(node.State().link_));
-    DrawRow(dc, false, count, node.Opt().nm_, link, LinkText(static_cast<Node::InstrLink>(link)), alarm,
+    DrawRow(cells, false, count, node.Opt().nm_, link, LinkText(static_cast<Node::InstrLink>(link)), alarm,
             node.Type().AlarmText(alarm), NodeStatusText(node));
     drawn.push_back(h->first);
   }
   return drawn;
 }
 
-void StsView::Impl::DrawRow(DrawSurface& dc, bool header, int row, const std::wstring& name, int link,
+void StsView::Impl::DrawRow(CellWriter& cells, bool header, int row, const std::wstring& name, int link,
                             const std::wstring& linkText, int alarm, const std::wstring& alarmText,
                             const std::wstring& statusText) {
+  DrawSurface& dc = cells.Dc();
   const int y = header ? -10 : row * charSize_.GetHeight() - 10;
+  const int gap = XPos(ColumnGapPosition);
+  const int nameEnd = XPos(ColLink) - gap, linkEnd = XPos(ColAlarm) - gap, alarmEnd = XPos(ColStatus) - gap;
   if (header) {
-    dc.DrawText(DictText(CTW_Name), XPos(ColName), y);
-    dc.DrawText(DictText(CTW_Link), XPos(ColLink), y);
-    dc.DrawText(DictText(CTW_Alarm), XPos(ColAlarm), y);
-    dc.DrawText(DictText(CTW_Status), XPos(ColStatus), y);
+    cells.Cell(DictText(CTW_Name), XPos(ColName), y, nameEnd);
+    cells.Cell(DictText(CTW_Link), XPos(ColLink), y, linkEnd);
+    cells.Cell(DictText(CTW_Alarm), XPos(ColAlarm), y, alarmEnd);
+    cells.Cell(DictText(CTW_Status), XPos(ColStatus), y);
     return;
   }
-  dc.DrawText(name, XPos(ColName), y);
+  cells.Cell(name, XPos(ColName), y, nameEnd);
   {
     TextColorSelector color(dc, LinkColor(link));
-    dc.DrawText(linkText, XPos(ColLink), y);
+    cells.Cell(linkText, XPos(ColLink), y, linkEnd);
   }
   const bool unlinked = link >= 0 && link <= 2;
   {
     TextColorSelector color(dc, unlinked ? Grey : alarm != 0 ? Red : DarkGreen);
-    dc.DrawText(alarm != 0 ? ToWStr(alarm) + L" - " + alarmText : alarmText, XPos(ColAlarm), y);
+    cells.Cell(alarm != 0 ? ToWStr(alarm) + L" - " + alarmText : alarmText, XPos(ColAlarm), y, alarmEnd);
   }
+  int w = 0;
   if (unlinked) {
     TextColorSelector color(dc, Grey);
-    dc.DrawText(statusText, XPos(ColStatus), y);
+    w = cells.Cell(statusText, XPos(ColStatus), y);
   } else {
-    dc.DrawText(statusText, XPos(ColStatus), y);
+    w = cells.Cell(statusText, XPos(ColStatus), y);
   }
-  const int w = TextExtent(dc, statusText).GetWidth();
   if (statusWidth_ < w) statusWidth_ = w;
 }
 
-int StsView::Impl::RowsPerPage(DrawSurface& dc, TablePrintInfo& info) {
-  const int h = std::abs(PrintPageSize(dc, &info, false).GetHeight());
-  return RowsPerPrintedPage(h, PrintedRowPitch(charSize_.GetHeight()));
+PrintPlan StsView::Impl::PlanPage(DrawSurface& dc, TablePrintInfo& info) {
+  PrintedTable table;
+  table.width = ContentSize(false).GetWidth();
+  table.columns = {XPos(ColName), XPos(ColLink), XPos(ColAlarm), XPos(ColStatus)};
+  table.textHeight = TextHeightOfLineStep(charSize_.GetHeight());
+  table.pitch = PrintedRowPitch(charSize_.GetHeight());
+  table.key = XPos(ColLink);
+  return PlanPrintedPage(dc, info, table);
 }
+
+int StsView::Impl::RowsPerPage(DrawSurface& dc, TablePrintInfo& info) { return PlanPage(dc, info).rowsPerPage; }
 
 wxSize StsView::Impl::PrintPageSize(DrawSurface& dc, TablePrintInfo* info, bool setup) {
   return PardeloStravon::PrintPageSize(dc, info, ContentSize(false).GetWidth(), setup);
 }
 
 int StsView::Impl::BeginPrinting(DrawSurface& dc, TablePrintInfo& info) {
-  const int active = view_->Net().CountActive();
   // An empty table has no page to print.
-  if (active == 0) return 0;
-  return PrintPageCount(active, RowsPerPage(dc, info));
+  return PrintedPageCount(view_->Net().CountActive(), PlanPage(dc, info));
 }
 
 void StsView::Impl::OnPrint(DrawSurface& dc, TablePrintInfo& info) {
-  const int r = RowsPerPage(dc, info);
+  const PrintPlan plan = PlanPage(dc, info);
+  const int r = plan.rowsPerPage;
   const int p = info.curPage;
   QziDocIMFC& fonts = view_->Fonts();
-  PrintPageFrame(dc, info, ContentSize(false).GetWidth(), fonts.sLF_,
-                 static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)), DictText(CTW_Status));
-  DrawRows(dc, (p - 1) * r, p * r, true);
+  PrintBandedPage(dc, info, plan, PrintedRowPitch(charSize_.GetHeight()), fonts.sLF_,
+                  static_cast<COLORREF>(static_cast<unsigned long>(fonts.sRGB_)), DictText(CTW_Status),
+                  [&](CellWriter& cells) { DrawRows(cells, (p - 1) * r, p * r, true); });
 }
 
 const std::wstring& StsView::PrintTitleToken() const { return CTW_Status; }

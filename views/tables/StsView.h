@@ -10,9 +10,12 @@
 
 #include "foundation/core/ImmPtr.h"
 #include "network/DocSignal.h"
+#include "views/tables/CellWriter.h"
 #include "views/tables/TableView.h"
 
 namespace PardeloStravon {
+
+struct PrintPlan;
 
 class StsView : public TableView {
   wxDECLARE_DYNAMIC_CLASS(StsView);
@@ -52,6 +55,10 @@ class StsView::Impl : public TableImpl {
   void OnSignal(int address, DocSignal signal);
   std::wstring StatusText(int address, DocSignal signal) const;
   void SetStatus(const std::wstring& text);
+  // Pane 0 shows the text once the results at hand are handled (the last
+  // one's text of several); ShowPendingStatus is that moment.
+  void SetStatusSoon(const std::wstring& text);
+  void ShowPendingStatus();
   void SetTitle();
   void RefreshMenu();
 
@@ -63,18 +70,26 @@ class StsView::Impl : public TableImpl {
 
   // The rows of active instruments from..to; with full the header and
   // every row, else only rows whose flag is clear. Returns the addresses drawn.
-  std::vector<int> DrawRows(Platform::DrawSurface& dc, int from, int to, bool full);
-  void DrawRow(Platform::DrawSurface& dc, bool header, int row, const std::wstring& name, int link,
+  // Rows (1 for the first instrument, 0 the header) outside [firstRow,
+  // lastRow] are passed over.
+  std::vector<int> DrawRows(CellWriter& cells, int from, int to, bool full, int firstRow = 0,
+                            int lastRow = INT_MAX);
+  // Each text cut where its column ends; the status text is the last
+  // column and is never cut on screen.
+  void DrawRow(CellWriter& cells, bool header, int row, const std::wstring& name, int link,
                const std::wstring& linkText, int alarm, const std::wstring& alarmText,
                const std::wstring& statusText);
-  // A whole paint unless rowPaint; returns the addresses drawn.
-  std::vector<int> Draw(Platform::DrawSurface& dc, bool rowPaint);
+  // A whole paint unless rowPaint, of the rows the update region touches
+  // (every row for an empty region); returns the addresses drawn.
+  std::vector<int> Draw(Platform::DrawSurface& dc, bool rowPaint, const wxRegion& update);
 
   int StatusWidth() const { return statusWidth_; }
   bool UpToDate(int address) const { return upToDate_[address]; }
 
   // Printing: the rows a page holds, the page in table units, the frame of
   // a page, and the whole page.
+  // The printed page's bands and rows.
+  PrintPlan PlanPage(Platform::DrawSurface& dc, TablePrintInfo& info);
   int RowsPerPage(Platform::DrawSurface& dc, TablePrintInfo& info);
   wxSize PrintPageSize(Platform::DrawSurface& dc, TablePrintInfo* info, bool setup);
   int BeginPrinting(Platform::DrawSurface& dc, TablePrintInfo& info) override;
@@ -86,6 +101,11 @@ class StsView::Impl : public TableImpl {
 
   StsView* view_;
   int statusWidth_ = 0;
+  // Widths of the texts drawn on screen: names, link and alarm texts come
+  // back on every paint.
+  TextWidthCache widths_;
+  std::wstring pendingStatus_;
+  bool statusPosted_ = false;
   bool upToDate_[256] = {};
   boost::signals2::scoped_connection connection_;
   wxSize charSize_{0, 0};

@@ -1,7 +1,9 @@
 #pragma once
 // The geometry the three text tables share, in tenths of a millimetre with
 // y growing upward: rows go down from the header's top at -10.
+#include <climits>
 #include <string>
+#include <vector>
 
 namespace PardeloStravon {
 
@@ -30,5 +32,44 @@ int PrintedRowPitch(int lineStep);
 int PrintPageCount(int rows, int rowsPerPage);
 // CTW_Page, " ", the page, " / ", the count.
 std::wstring PageFooterText(int page, int count);
+
+// The space kept between a cell's text and the next column: a tenth of the
+// nominal positions' "X".
+constexpr int ColumnGapPosition = 10;
+
+// The smallest height of printed text, in the same units: a text's box
+// (ascent to descent) of 2.3 mm keeps the letters' em at 2 mm.
+constexpr int MinPrintedTextHeight = 23;
+
+// A slice [left, right) of a table's width printed as one band of a page.
+// A band that starts inside a column carries on that column's text from
+// the band before. A band after the first repeats the table's key column
+// [0, key) at its left, so its rows can be told apart; the slice follows.
+struct TableBand {
+  int left = 0;
+  int right = INT_MAX;
+  bool continues = false;
+  int key = 0;
+  int Width() const { return right - left + key; }
+};
+
+// The table's width [0, width) cut into bands no wider than maxWidth (key
+// included), at the column starts where it can; a column wider than that
+// is cut inside. One band for a table that fits, and for a maxWidth below
+// 1; no key where it would leave a band less than half its width.
+std::vector<TableBand> CutIntoBands(const std::vector<int>& columnStarts, int width, int maxWidth, int key = 0);
+// The widest band that prints text h units high at least
+// MinPrintedTextHeight high when mapped onto the printable width pw.
+int LegibleBandWidth(int printableWidth, int textHeight);
+// The text height whose line step is the given one (the inverse of
+// LineStep, to a unit).
+int TextHeightOfLineStep(int lineStep);
+// Rows a page of `bands` bands holds: the lines between title and footer at
+// the pitch, shared equally among the bands, each spending headerLines on
+// its header and, with several, a line between bands. With one band and
+// one header line, RowsPerPrintedPage.
+int RowsPerBandedPage(int pageHeight, int pitch, int bands, int headerLines);
+// Lines each band of such a page takes, header included.
+int LinesPerBand(int pageHeight, int pitch, int bands);
 
 }  // namespace PardeloStravon

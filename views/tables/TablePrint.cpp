@@ -1,5 +1,7 @@
 #include "views/tables/TablePrint.h"
 
+#include <algorithm>
+
 #include "foundation/gui/TextDrawing.h"
 #include "views/tables/TableGeometry.h"
 #include "views/tables/TableView.h"
@@ -55,6 +57,52 @@ void PrintPageFrame(DrawSurface& dc, TablePrintInfo& info, int contentWidth, con
     PrintFooter(dc, info);
   }
   dc.SetWindowOrg(info.left, -info.top);
+}
+
+wxSize PrintableSize(DrawSurface& dc, const TablePrintInfo& info) {
+  const int previous = dc.SetMapMode(MM_LOMETRIC);
+  const wxSize page = dc.DeviceToLogical(info.geometry.printable.GetSize());
+  dc.SetMapMode(previous);
+  return wxSize(std::abs(page.GetWidth()), std::abs(page.GetHeight()));
+}
+
+PrintPlan PlanPrintedPage(DrawSurface& dc, const TablePrintInfo& info, const PrintedTable& table) {
+  PrintPlan plan;
+  const wxSize printable = PrintableSize(dc, info);
+  const int width = std::max(table.width, 1);
+  plan.bands = CutIntoBands(table.columns, width, LegibleBandWidth(printable.GetWidth(), table.textHeight),
+                            table.key);
+  plan.mappedWidth = width;
+  if (plan.bands.size() > 1) {
+    plan.mappedWidth = 1;
+    for (const TableBand& band : plan.bands) plan.mappedWidth = std::max(plan.mappedWidth, band.Width());
+  }
+  const int n = static_cast<int>(plan.bands.size());
+  const int pageHeight = printable.GetWidth() > 0
+                             ? TruncToInt(static_cast<double>(printable.GetHeight()) * plan.mappedWidth / printable.GetWidth())
+                             : 0;
+  plan.linesPerBand = LinesPerBand(pageHeight, table.pitch, n);
+  plan.rowsPerPage = RowsPerBandedPage(pageHeight, table.pitch, n, table.headerLines);
+  return plan;
+}
+
+int PrintedPageCount(int rows, const PrintPlan& plan) {
+  if (rows <= 0) return 0;
+  return PrintPageCount(rows, plan.rowsPerPage);
+}
+
+void PrintBandedPage(DrawSurface& dc, TablePrintInfo& info, const PrintPlan& plan, int pitch, const LOGFONTW& font,
+                     COLORREF color, const std::wstring& title, const std::function<void(CellWriter&)>& drawBand,
+                     TextWidthCache* widths) {
+  PrintPageFrame(dc, info, plan.mappedWidth, font, color, title);
+  for (std::size_t b = 0; b < plan.bands.size(); ++b) {
+    const int shift = static_cast<int>(b) * plan.linesPerBand * pitch;
+    dc.SetWindowOrg(info.left, -info.top + shift);
+    // A rule parts the bands, amid the line kept free above the header.
+    if (b > 0) dc.DrawLine(0, pitch / 2 - 10, info.right, pitch / 2 - 10);
+    CellWriter writer(dc, plan.bands, b, widths);
+    drawBand(writer);
+  }
 }
 
 TablePrintout::TablePrintout(const wxString& title, TableWindow* window)

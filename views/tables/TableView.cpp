@@ -3,6 +3,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcscreen.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "document/QziDocIMFC.h"
@@ -77,16 +78,32 @@ double TableView::WindowScale() {
 wxRect TableView::LogicalToClient(int left, int top, int right, int bottom) const {
   TableWindow* w = window_.get();
   if (!w) return wxRect();
-  // The same surface as the paints', at the window's scroll position.
-  wxClientDC dc(w);
-  DrawSurface surface(dc);
-  surface.SetMapMode(MM_LOMETRIC);
+  // As the paints' surface maps MM_LOMETRIC (y up) at the window's scroll
+  // position. Worked out here: a context made on the window for it would
+  // have the toolkit paint what is pending at every invalidation.
   wxPoint scroll;
   w->CalcUnscrolledPosition(0, 0, &scroll.x, &scroll.y);
-  wxRect r = surface.LogicalToDeviceRect(wxPoint(left, top), wxPoint(right, bottom), scroll);
+  const double s = WindowScale();
+  const double x1 = left * s - scroll.x, x2 = right * s - scroll.x;
+  const double y1 = -top * s - scroll.y, y2 = -bottom * s - scroll.y;
+  const int l = static_cast<int>(std::floor(std::min(x1, x2))), t = static_cast<int>(std::floor(std::min(y1, y2)));
+  const int r = static_cast<int>(std::ceil(std::max(x1, x2))), b = static_cast<int>(std::ceil(std::max(y1, y2)));
+  wxRect rect(l, t, r - l, b - t);
   // Anti-aliased text may reach the next pixel.
-  r.Inflate(1);
-  return r;
+  rect.Inflate(1);
+  return rect;
+}
+
+std::pair<int, int> TableView::RowsTouched(const wxRegion& update, int lineStep) const {
+  const wxRect box = update.GetBox();
+  TableWindow* w = window_.get();
+  if (lineStep >= 0 || box.IsEmpty() || !w) return {0, -1};
+  const double s = WindowScale();
+  int sx = 0, sy = 0;
+  w->CalcUnscrolledPosition(box.GetLeft(), box.GetTop(), &sx, &sy);
+  const double yTop = sy / s;  // units below the origin
+  const double yBottom = (sy + box.GetHeight()) / s;
+  return {std::max(0, static_cast<int>((yTop - 10) / -lineStep) - 1), static_cast<int>((yBottom + 10) / -lineStep) + 1};
 }
 
 void TableView::InvalidateStrip(int left, int top, int right, int bottom) {

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "document/gui/QziView.h"
 #include "platform/gui/DrawSurface.h"
@@ -67,6 +68,10 @@ class TableView : public QziView {
 
   // The surface's units per device pixel of the window.
   static double WindowScale();
+  // The rows (row r from r × lineStep − 10 down to the next) that the
+  // update region touches at the current scroll position, a row either way
+  // to spare; (0, -1) for an empty region or no line step.
+  std::pair<int, int> RowsTouched(const wxRegion& update, int lineStep) const;
 
   void OnUpdate(wxView* sender, wxObject* hint) override;
 

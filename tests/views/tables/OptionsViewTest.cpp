@@ -2,13 +2,16 @@
 // the menu and the paints, and what a paint draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "document/gui/ChildFrm.h"
 #include "document/gui/MainFrameBase.h"
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/catalogue/Tokens.h"
 #include "platform/gui/ProgramIds.h"
+#include "platform/gui/WindowImage.h"
 #include "tests/support/GuiTest.h"
 #include "tests/views/tables/TableViewsFixture.h"
 #include "views/tables/OptView.h"
@@ -112,15 +115,54 @@ TEST_F(OptionsView, TheTableFollowsTheNetworkAndAnEmptyOneHasOnlyItsHeader) {
   const wxSize before = view_->GetImpl()->ContentSize(false);
   const int cy = view_->GetImpl()->CharSize().GetHeight();
   EXPECT_LT(cy, 0);
-  EXPECT_EQ(before.GetHeight(), 10 - (3 + 2) * cy);
-  EXPECT_EQ(before.GetWidth(), view_->GetImpl()->XPos(4100));
+  const int header = view_->GetImpl()->HeaderLines();
+  EXPECT_GE(header, 1);
+  EXPECT_EQ(before.GetHeight(), 10 - (3 + 1 + header) * cy);
+  // As wide as the nominal table, or as its last column needs.
+  EXPECT_GE(before.GetWidth(), view_->GetImpl()->XPos(4100));
+  EXPECT_GE(before.GetWidth(), view_->GetImpl()->ColumnEnd(OptView::Impl::ColumnCount - 1));
   Net().ErasePresent(3);
   Net().ErasePresent(5);
   Net().ErasePresent(12);
   Std().EmitDocSignal(12, dsRemoveInstr);
   Settle(view_->Window(), &paints_);
   EXPECT_EQ(rows_, 0);
-  EXPECT_EQ(view_->GetImpl()->ContentSize(false).GetHeight(), 10 - 2 * cy);
+  EXPECT_EQ(view_->GetImpl()->ContentSize(false).GetHeight(), 10 - (1 + view_->GetImpl()->HeaderLines()) * cy);
+}
+
+// A paint draws the rows its region touches: a whole window's worth, not
+// the whole network; scrolled to the end, the last instrument shows.
+TEST_F(OptionsView, APaintDrawsTheRowsItsRegionTouchesAndScrollingShowsTheRest) {
+  for (int a = 20; a < 220; ++a) Add(a, L"Room " + std::to_wstring(a));
+  Std().EmitDocSignal(20, dsAddInstr);
+  Settle(view_->Window(), &paints_);
+  const int nodes = static_cast<int>(Net().Size());
+  view_->Window()->Refresh();
+  Settle(view_->Window(), &paints_);
+  EXPECT_GT(rows_, 5);
+  EXPECT_LT(rows_, nodes);
+
+  TableWindow* window = view_->Window();
+  int unitX = 0, unitY = 0;
+  window->GetScrollPixelsPerUnit(&unitX, &unitY);
+  ASSERT_GT(unitY, 0);
+  window->Scroll(0, window->GetVirtualSize().GetHeight() / unitY);
+  Settle(view_->Window(), &paints_);
+  const OptView::Impl& impl = *view_->GetImpl();
+  const int cy = impl.CharSize().GetHeight();
+  // The last instrument's line, as client pixels.
+  const int line = impl.HeaderLines() + nodes - 1;
+  const wxRect last = view_->LogicalToClient(impl.ColumnX(0), line * cy - 10, impl.ColumnX(3), (line + 1) * cy - 10);
+  ASSERT_GE(last.GetTop(), 0);
+  ASSERT_LE(last.GetBottom(), window->GetClientSize().GetHeight());
+  const wxImage shot = Platform::WindowImage(*window);
+  ASSERT_TRUE(shot.IsOk());
+  shot.SaveFile((TestSupport::ArtifactDir() / "options-scrolled-to-end.png").string(), wxBITMAP_TYPE_PNG);
+  int ink = 0;
+  for (int y = std::max(0, last.GetTop()); y < std::min(shot.GetHeight(), last.GetBottom()); ++y)
+    for (int x = std::max(0, last.GetLeft()); x < std::min(shot.GetWidth(), last.GetRight()); ++x)
+      ink += shot.GetRed(x, y) < 128;
+  EXPECT_GT(ink, 10);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <wx/image.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <stdexcept>
@@ -18,6 +19,7 @@
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/core/Assert.h"
 #include "foundation/gui/TextDrawing.h"
+#include "network/schedule/StatusTexts.h"
 #include "platform/gui/ProgramIds.h"
 #include "tests/support/GuiTest.h"
 #include "tests/views/tables/TableViewsFixture.h"
@@ -233,9 +235,10 @@ TEST_F(StatusView, EachCellIsDrawnInTheColourOfItsLinkStateAndAlarm) {
     surface.SetMapMode(MM_LOMETRIC);
     impl.Measure(surface);
     FontSelector font(surface, Fonts().sLF_, RGB(0, 0, 0));
+    CellWriter cells(surface);
     int row = 1;
     for (const auto& r : rows)
-      impl.DrawRow(surface, false, row++, L"NNN", r.link, L"LLL", r.alarm, L"AAA", L"SSS");
+      impl.DrawRow(cells, false, row++, L"NNN", r.link, L"LLL", r.alarm, L"AAA", L"SSS");
   }
   dc.SelectObject(wxNullBitmap);
   wxImage image = bitmap.ConvertToImage();
@@ -264,6 +267,77 @@ TEST_F(StatusView, EachCellIsDrawnInTheColourOfItsLinkStateAndAlarm) {
       }
     }
     ++row;
+  }
+}
+
+// Each cell's text ends before the next column, in both languages: a long
+// name, the link text of an intermittent link and a long alarm text.
+TEST_F(StatusView, EachCellIsCutWhereItsColumnEnds) {
+  const COLORREF yellow = RGB(224, 224, 0), green = RGB(0, 128, 0), black = RGB(0, 0, 0);
+  StsView::Impl& impl = *view_->GetImpl();
+  for (std::size_t language : {std::size_t(0), std::size_t(1)}) {
+    SCOPED_TRACE(testing::Message() << "language " << language);
+    Std().SetLanguage(language);
+    wxBitmap bitmap(1600, 300, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    const std::wstring link = LinkText(Node::int_link);
+    int linkWidth = 0;
+    {
+      DrawSurface surface(dc);
+      surface.SetMapMode(MM_LOMETRIC);
+      impl.Measure(surface);
+      FontSelector font(surface, Fonts().sLF_, black);
+      linkWidth = TextExtent(surface, link).GetWidth();
+      CellWriter cells(surface);
+      impl.DrawRow(cells, false, 1, L"Ripening room of the north wing, second floor", Node::int_link, link, 0,
+                   L"No alarm, no alarm, no alarm, no alarm, no alarm, no alarm", L"");
+    }
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bitmap.ConvertToImage();
+    image.SaveFile((TestSupport::ArtifactDir() / ("status-cut-cells-" + std::to_string(language) + ".png")).string(),
+                   wxBITMAP_TYPE_PNG);
+    // The same on the view, for the eye.
+    Net().GetPresent(3).UpdateState([](NodeSt& st) { st.link_ = Node::int_link; });
+    Std().EmitDocSignal(3, dsRxOk);
+    Settle(view_->Window());
+    EXPECT_FALSE(TestSupport::SaveWindowShot(*Frame(), "status-intermittent-" + std::to_string(language)).empty());
+    // The text did not fit its column: it is the case at hand.
+    if (language == 1) {
+      EXPECT_GT(impl.XPos(360) + linkWidth, impl.XPos(530));
+    }
+    const double s = DrawSurface(dc).Ppi().GetWidth() / 254.0;
+    auto px = [&](int logical) { return static_cast<int>(logical * s); };
+    const int cy = impl.CharSize().GetHeight();
+    const int y0 = px(-(cy - 10)), y1 = px(-(2 * cy - 10));
+    // Each colour only between its column's start and the next column.
+    const struct {
+      const char* cell;
+      COLORREF color;
+      int from, to;
+    } cells[] = {{"name", black, 20, 360}, {"link", yellow, 360, 530}, {"alarm", green, 530, 930}};
+    // Small text is smoothed into the white: tell the inks by their hue.
+    auto nearest = [&](int x, int y) {
+      const int r = image.GetRed(x, y), g = image.GetGreen(x, y), b = image.GetBlue(x, y);
+      if (r + g + b > 3 * 235) return -1;
+      if (std::max({r, g, b}) - std::min({r, g, b}) < 25) return r + g + b < 3 * 200 ? 0 : -1;  // black
+      if (b + 40 < r && b + 40 < g && std::abs(r - g) < 40) return 1;  // yellow
+      if (g > r + 25 && g > b + 25) return 2;                          // green
+      return -1;
+    };
+    for (int i = 0; i < 3; ++i) {
+      const auto& c = cells[i];
+      SCOPED_TRACE(c.cell);
+      int inside = 0, outside = 0;
+      for (int y = y0; y < y1 && y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+          if (nearest(x, y) != i) continue;
+          (x >= px(impl.XPos(c.from)) && x < px(impl.XPos(c.to))) ? ++inside : ++outside;
+        }
+      EXPECT_GT(inside, 0);
+      EXPECT_EQ(outside, 0);
+    }
   }
 }
 

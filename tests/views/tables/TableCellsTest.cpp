@@ -109,4 +109,55 @@ TEST(TableGeometry, LineStepsColumnsAndPrintedPagesFollowTheFixedRules) {
   EXPECT_EQ(PrintedRowPitch(-140), 140);
 }
 
+// How a table too wide for legible print is cut into bands of a page.
+TEST(TableGeometry, AWideTableIsCutIntoBandsAtItsColumnsAndAWideColumnGoesOnInside) {
+  using Bands = std::vector<TableBand>;
+  auto same = [](const Bands& a, const Bands& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      if (a[i].left != b[i].left || a[i].right != b[i].right || a[i].continues != b[i].continues ||
+          a[i].key != b[i].key)
+        return false;
+    return true;
+  };
+  const struct {
+    const char* what;
+    std::vector<int> columns;
+    int width, maxWidth, key;
+    Bands expected;
+  } cases[] = {
+      {"fits: one band, as wide as the table", {0, 100, 200}, 300, 300, 0, {{0, 300, false, 0}}},
+      {"no limit: one band", {0, 100}, 5000, 0, 0, {{0, 5000, false, 0}}},
+      {"cut at the last column start in reach", {0, 100, 200, 300}, 400, 250, 0, {{0, 200, false, 0}, {200, 400, false, 0}}},
+      {"later bands repeat the key", {0, 50, 200, 300}, 400, 250, 50,
+       {{0, 200, false, 0}, {200, 400, false, 50}}},
+      {"a key over half the band is dropped", {0, 200, 300}, 400, 250, 200, {{0, 200, false, 0}, {200, 400, false, 0}}},
+      {"a column wider than any band goes on inside it", {20}, 500, 200, 0,
+       {{0, 200, false, 0}, {200, 400, true, 0}, {400, 500, true, 0}}},
+      {"short columns first, then a wide last column", {0, 100, 150}, 600, 250, 0,
+       {{0, 250, false, 0}, {250, 500, true, 0}, {500, 600, true, 0}}},
+      {"a last column that one band holds starts its own", {0, 100, 150}, 350, 250, 0,
+       {{0, 150, false, 0}, {150, 350, false, 0}}},
+  };
+  for (const auto& c : cases) {
+    const Bands bands = CutIntoBands(c.columns, c.width, c.maxWidth, c.key);
+    EXPECT_TRUE(same(bands, c.expected)) << c.what;
+    for (const TableBand& band : bands)
+      if (c.maxWidth > 0) {
+        EXPECT_LE(band.Width(), c.maxWidth) << c.what;
+      }
+  }
+  // Text 40 units high, printed at least 2.3 mm: 190 mm of paper holds a
+  // band of 3304 units.
+  EXPECT_EQ(LegibleBandWidth(1900, 40), 3304);
+  EXPECT_EQ(TextHeightOfLineStep(LineStep(45)), 45);
+  EXPECT_EQ(TextHeightOfLineStep(LineStep(31)), 31);
+  // One band and one header line: the fixed rule. More bands share the
+  // lines, each spending its header and a line above it.
+  EXPECT_EQ(RowsPerBandedPage(2770, 110, 1, 1), RowsPerPrintedPage(2770, 110));
+  EXPECT_EQ(RowsPerBandedPage(2770, 35, 1, 3), 69);
+  EXPECT_EQ(LinesPerBand(2770, 35, 2), 36);
+  EXPECT_EQ(RowsPerBandedPage(2770, 35, 2, 3), 32);
+}
+
 }  // namespace

@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "document/gui/MainFrameBase.h"
 #include "foundation/catalogue/Dictionary.h"
+#include "foundation/catalogue/InstrTable.h"
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/core/TextConv.h"
 #include "platform/gui/PageSetup.h"
@@ -24,6 +26,7 @@
 #include "platform/gui/ResourceIds.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/PdfReadback.h"
+#include "tests/views/tables/PdfWords.h"
 #include "tests/views/tables/TableViewsFixture.h"
 #include "views/tables/OptView.h"
 #include "views/tables/SerView.h"
@@ -127,7 +130,9 @@ class TablePrint : public TestSupport::TableViewsFixture {
       SCOPED_TRACE(testing::Message() << "page " << p);
       const std::string text = PdfPageText(pdf, p);
       EXPECT_NE(text.find(Utf8(title)), std::string::npos) << text;
-      EXPECT_NE(text.find(Utf8(header)), std::string::npos);
+      // A header may take several lines: each of its words is there.
+      std::wistringstream words(header);
+      for (std::wstring word; words >> word;) EXPECT_NE(text.find(Utf8(word)), std::string::npos) << Utf8(word);
       EXPECT_NE(text.find(Utf8(PageFooterText(p, pages))), std::string::npos);
       const wxImage page = RasterizePdfPage(pdf, p, 60);
       EXPECT_TRUE(HasInk(page));
@@ -162,17 +167,97 @@ TEST_F(TablePrint, TheStatusAndOptionsTablesPrintThreePagesInEachLanguage) {
     EXPECT_NE(PdfPageText(pdf, 1).find("Room 001"), std::string::npos);
     EXPECT_NE(PdfPageText(pdf, 3).find(RoomName(statusCount)), std::string::npos);
 
-    // The options table is 246 widths of "X" wide: a strip of paper gives
-    // it as many rows a page as the status table.
+    // The options table is 246 widths of "X" wide: a strip of paper as wide
+    // as the table prints it in one band at its own size and gives it as
+    // many rows a page as the status table.
     OptView* options = Find<OptView>();
     const int cy = -options->GetImpl()->CharSize().GetHeight();
     const int cw = options->GetImpl()->ContentSize(false).GetWidth();
-    Paper(wxSize(300, 20 + ((statusRows + 1) * cy + cy / 2 + 240) * 280 / cw), 10);
-    const int optionRows = RowsPerPrintedPage(PageHeight(cw), cy);
+    const int header = options->GetImpl()->HeaderLines();
+    Paper(wxSize(20 + cw / 10, 20 + ((statusRows + header) * cy + cy / 2 + 240) / 10), 10);
+    const int optionRows = RowsPerBandedPage(PageHeight(cw), cy, 1, header);
+    ASSERT_EQ(optionRows, statusRows);
     const int pages = PrintPageCount(statusCount, optionRows);
     pdf = PrintToPdfFile(options, "options-" + std::to_string(language) + ".pdf");
     ExpectPages(pdf, pages, DictText(CTW_Options), DictText(CTW_Lost_Link_Alarm));
     EXPECT_EQ(pages, 3);
+  }
+  EXPECT_TRUE(shell_.boxes.empty());
+}
+
+// A plant as a user has it: every shipped type, long names, each link
+// state, and a serial trace with long lines.
+class TablePrintPlant : public TablePrint {
+ protected:
+  void SetUp() override {
+    TablePrint::SetUp();
+    const std::vector<std::wstring>& codes = InstrCodes();
+    for (int a = 1; a <= 60; ++a) {
+      Node node(codes[a % codes.size()]);
+      node.Opt().nm_ = L"Ripening room " + std::to_wstring(a) + (a % 3 ? L"" : L" north wing");
+      node.Opt().act_ = a % 7 != 0;
+      node.UpdateState([a](NodeSt& st) { st.link_ = static_cast<Node::InstrLink>(a % 6); });
+      Net().InsertNew(a, node);
+    }
+    Std().EmitDocSignal(1, dsAddInstr);
+    main_->RouteCommand(ID_VIEW_STATUS);
+    main_->RouteCommand(ID_EDIT_TROUBLESHOOT_S_COMM);
+    for (int i = 0; i < 40; ++i) {
+      std::wstring line = L"\n2026-12-11 08:00:" + std::to_wstring(10 + i) + L" TX";
+      for (int b = 0; b < (i % 4 == 0 ? 90 : 12); ++b) line += L" " + std::to_wstring(10 + (i * 7 + b) % 90);
+      Std().TraceAppend(line);
+    }
+    Std().EmitDocSignal(0, dsTraceText);
+    for (wxView* view : Views()) {
+      Activate(view);
+      static_cast<TableView*>(view)->Window()->Refresh();
+      Settle(static_cast<TableView*>(view)->Window());
+    }
+  }
+  std::vector<wxView*> Views() { return {Find<OptView>(), Find<StsView>(), Find<SerView>()}; }
+};
+
+// On A4 and US Letter, in both languages, every table prints its text at
+// least 2 mm high and no two words of a page run into each other (the
+// options header's included).
+TEST_F(TablePrintPlant, EveryTablePrintsLegiblyOnA4AndLetterInEachLanguage) {
+  const struct {
+    const char* name;
+    wxSize mm;
+  } papers[] = {{"a4", wxSize(210, 297)}, {"letter", wxSize(216, 279)}};
+  const char* names[] = {"options", "status", "serial"};
+  for (std::size_t language : {std::size_t(0), std::size_t(1)}) {
+    Std().SetLanguage(language);
+    for (const auto& paper : papers) {
+      Paper(paper.mm, 10);
+      for (std::size_t v = 0; v < 3; ++v) {
+        const std::string name = std::string(names[v]) + "-" + paper.name + "-" + std::to_string(language);
+        SCOPED_TRACE(name);
+        const auto pdf = PrintToPdfFile(Views()[v], "legible-" + name + ".pdf");
+        const int pages = PdfPageCount(pdf);
+        ASSERT_GE(pages, 1);
+        std::filesystem::copy_file(pdf, TestSupport::ArtifactDir() / pdf.filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+        const std::vector<TestSupport::PdfWord> words = TestSupport::PdfWords(pdf);
+        ASSERT_GT(words.size(), 20u);
+        double smallest = 1e9;
+        for (const auto& w : words) smallest = std::min(smallest, w.Height());
+        EXPECT_GE(smallest, 2.0 * TestSupport::PointsPerMm);
+        int overlaps = 0;
+        for (std::size_t i = 0; i < words.size(); ++i)
+          for (std::size_t j = i + 1; j < words.size() && words[j].page == words[i].page; ++j)
+            if (words[i].Overlaps(words[j]) && ++overlaps <= 5)
+              ADD_FAILURE() << "\"" << words[i].text << "\" runs into \"" << words[j].text << "\" on page "
+                            << words[i].page;
+        EXPECT_EQ(overlaps, 0);
+        for (int p = 1; p <= std::min(pages, 2); ++p) {
+          const wxImage image = RasterizePdfPage(pdf, p, 60);
+          EXPECT_TRUE(HasInk(image));
+          image.SaveFile((TestSupport::ArtifactDir() / ("legible-" + name + "-page" + std::to_string(p) + ".png")).string(),
+                         wxBITMAP_TYPE_PNG);
+        }
+      }
+    }
   }
   EXPECT_TRUE(shell_.boxes.empty());
 }
@@ -187,9 +272,10 @@ TEST_F(TablePrint, TheSerialTracePrintsTenLinesAPage) {
   SerView* view = Find<SerView>();
   view->Window()->Refresh();
   Settle(view->Window());
-  // A paper whose height gives 10 lines at 110 units, with no margins.
+  // A paper as wide as the trace (it prints at its own size, in one band)
+  // whose height gives 10 lines at 110 units, with no margins.
   const int width = view->GetImpl()->ContentSize(false).GetWidth();
-  Paper(wxSize(100, 150000 / width + 1), 0);
+  Paper(wxSize(width / 10, 150), 0);
   ASSERT_EQ(RowsPerPrintedPage(PageHeight(width), 110), 10);
   const auto pdf = PrintToPdfFile(view, "serial.pdf");
   ASSERT_EQ(PdfPageCount(pdf), 3);
