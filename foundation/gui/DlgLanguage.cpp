@@ -1,6 +1,7 @@
 #include "foundation/gui/DlgLanguage.h"
 
 #include <wx/button.h>
+#include <wx/textctrl.h>
 
 #include <algorithm>
 
@@ -61,6 +62,9 @@ void DlgLanguage::OnInitDialog(wxInitDialogEvent&) {
   EditSetText(this, IDCANCEL, DictText(CTW_Cancel));
   for (const std::wstring& item : items_) combo_->Append(item);
   WidenButtonsToTheirTexts();
+  // What the user types replaces the language shown.
+  combo_->Edit()->SetFocus();
+  combo_->Edit()->SelectAll();
 }
 
 // The buttons' texts come in the current language: a text wider than the

@@ -64,7 +64,7 @@ const wxFont& TitleFont() {
   static const wxFont font(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName(L"Sans").Bold());
   return font;
 }
-constexpr int CaptionButtonsRoom = 96;
+constexpr int CaptionButtonsRoom = 140;
 
 // Whether the text, wrapped at blanks, takes at most the given lines of the width.
 bool WrapsWithin(const DialogMetrics& metrics, const std::wstring& text, int width, int lines) {

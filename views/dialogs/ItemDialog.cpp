@@ -59,7 +59,7 @@ void ItemDialog::FitToTexts() {
 }
 
 // The first edit or list in tab order, else the first control that takes
-// the keyboard: what the user types goes there.
+// the keyboard: what the user types goes there, in place of the text shown.
 void ItemDialog::FocusFirstField() {
   wxWindow* first = nullptr;
   for (wxWindow* control : controls_) {
@@ -70,7 +70,11 @@ void ItemDialog::FocusFirstField() {
       break;
     }
   }
-  if (first != nullptr) first->SetFocus();
+  if (first == nullptr) return;
+  first->SetFocus();
+  wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(first);
+  if (auto* combo = dynamic_cast<Platform::SimpleComboBox*>(first)) field = combo->Edit();
+  if (field != nullptr) field->SelectAll();
 }
 
 int ItemDialog::DoModal() {
