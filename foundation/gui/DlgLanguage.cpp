@@ -20,6 +20,9 @@ namespace PardeloStravon {
 namespace {
 
 constexpr int IdCombo = 1001;
+// Pixels beyond a button's natural width: the toolkit may not yet have
+// measured the text just set in the button's final style.
+constexpr int ButtonSlack = 4;
 
 }  // namespace
 
@@ -73,7 +76,7 @@ void DlgLanguage::WidenButtonsToTheirTexts() {
   wxWindow* buttons[] = {FindWindow(Platform::ToWxId(IDOK)), FindWindow(Platform::ToWxId(IDCANCEL))};
   int wanted = 0;
   for (wxWindow* b : buttons)
-    if (b != nullptr) wanted = std::max(wanted, Platform::NaturalWidth(*b));
+    if (b != nullptr) wanted = std::max(wanted, Platform::NaturalWidth(*b) + ButtonSlack);
   int grow = 0;
   for (wxWindow* b : buttons)
     if (b != nullptr) grow = std::max(grow, wanted - b->GetSize().x);

@@ -235,17 +235,17 @@ std::vector<wxWindow*> BuildControls(wxWindow& parent, const std::vector<InterfI
 }
 
 bool GiveTextsRoom(wxWindow& parent, const std::vector<InterfItem>& items, const std::vector<wxWindow*>& controls,
-                   std::size_t first) {
+                   std::size_t first, int splitY) {
   DialogMetrics& metrics = DialogMetrics::Of(parent);
-  std::vector<TextSpan> spans;
-  spans.reserve(controls.size());
+  std::vector<TextSpan> spans[2];
   for (std::size_t k = 0; k < controls.size() && first + k < items.size(); ++k) {
     const InterfItem& item = items[first + k];
-    spans.push_back({item.x_, item.cx_, TextWidthNeeded(metrics, item, *controls[k])});
+    spans[item.y_ + item.cy_ <= splitY ? 0 : 1].push_back({item.x_, item.cx_, TextWidthNeeded(metrics, item, *controls[k])});
   }
-  TextRoom room = TextRoom::For(spans);
-  if (room.Empty() && metrics.Room().Empty()) return false;
-  metrics.SetRoom(std::move(room));
+  TextRoom above = TextRoom::For(spans[0]);
+  TextRoom below = TextRoom::For(spans[1]);
+  if (above.Empty() && below.Empty() && !metrics.RoomGiven()) return false;
+  metrics.SetRoom(std::move(above), std::move(below), splitY);
   for (std::size_t k = 0; k < controls.size() && first + k < items.size(); ++k) {
     const wxRect rect = metrics.RectToPixels(items[first + k]);
     if (controls[k]->GetRect() == rect) continue;

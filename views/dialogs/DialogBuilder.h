@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "views/dialogs/InterfItem.h"
@@ -46,9 +47,11 @@ std::vector<wxWindow*> BuildControls(wxWindow& parent, const std::vector<InterfI
 
 // Gives every text of the controls (as they hold it now) the width it
 // needs: a control too narrow for its text grows, the controls at or right
-// of its right edge move right by as much (TextRoom.h). Returns whether
-// anything moved; the parent is then wider by DialogSizeToPixels.
+// of its right edge move right by as much (TextRoom.h). The controls that
+// end at or above splitY (a row of their own) get room among themselves.
+// Returns whether anything moved; the parent is then wider by
+// DialogSizeToPixels.
 bool GiveTextsRoom(wxWindow& parent, const std::vector<InterfItem>& items, const std::vector<wxWindow*>& controls,
-                   std::size_t first = 1);
+                   std::size_t first = 1, int splitY = std::numeric_limits<int>::min());
 
 }  // namespace PardeloStravon

@@ -2,6 +2,8 @@
 
 #include <wx/window.h>
 
+#include <algorithm>
+
 namespace PardeloStravon {
 namespace {
 
@@ -41,14 +43,21 @@ int DialogMetrics::WidthToUnits(int pixels) const {
   return (pixels * 4 + base_.x - 1) / base_.x;
 }
 
+void DialogMetrics::SetRoom(TextRoom above, TextRoom below, int splitY) {
+  rooms_[0] = std::move(above);
+  rooms_[1] = std::move(below);
+  splitY_ = splitY;
+}
+
 wxRect DialogMetrics::RectToPixels(const InterfItem& item) const {
-  const wxPoint topLeft = ToPixels(room_.MapX(item.x_), item.y_);
-  const wxPoint bottomRight = ToPixels(room_.MapX(item.x_ + item.cx_), item.y_ + item.cy_);
+  const TextRoom& room = rooms_[Band(item)];
+  const wxPoint topLeft = ToPixels(room.MapX(item.x_), item.y_);
+  const wxPoint bottomRight = ToPixels(room.MapX(item.x_ + item.cx_), item.y_ + item.cy_);
   return wxRect(topLeft, wxSize(bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
 }
 
 wxSize DialogMetrics::SizeToPixels(int cx, int cy) const {
-  const wxPoint corner = ToPixels(room_.MapX(cx), cy);
+  const wxPoint corner = ToPixels(std::max(rooms_[0].MapX(cx), rooms_[1].MapX(cx)), cy);
   return wxSize(corner.x, corner.y);
 }
 

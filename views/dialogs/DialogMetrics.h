@@ -44,15 +44,21 @@ class DialogMetrics : public wxClientData {
   wxSize TextExtent(const std::wstring& text) const;
   int LineHeight() const { return lineHeight_; }
 
-  const TextRoom& Room() const { return room_; }
-  void SetRoom(TextRoom room) { room_ = std::move(room); }
+  // Whether any text was given room.
+  bool RoomGiven() const { return !rooms_[0].Empty() || !rooms_[1].Empty(); }
+  // The room given to the controls that end at or above splitY (a row of
+  // its own, such as the form's buttons) and to the others.
+  void SetRoom(TextRoom above, TextRoom below, int splitY);
+  // Which room an item takes: 0 above the split, 1 below.
+  int Band(const InterfItem& item) const { return item.y_ + item.cy_ <= splitY_ ? 0 : 1; }
 
  private:
   const wxWindow& window_;
   wxFont font_;
   wxSize base_;
   int lineHeight_ = 0;
-  TextRoom room_;
+  TextRoom rooms_[2];
+  int splitY_ = 0;
 };
 
 }  // namespace PardeloStravon

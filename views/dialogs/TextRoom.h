@@ -2,7 +2,8 @@
 // Room for the texts of a dialog laid out in dialog units. A control whose
 // text is wider than the control grows to hold it; every control at or right
 // of its right edge moves right by as much, so columns stay aligned and
-// nothing comes to overlap; the dialog grows by the same amount.
+// nothing comes to overlap; the dialog grows by the same amount. A control
+// across such an edge grows with it, so what was aligned stays aligned.
 #include <cstddef>
 #include <utility>
 #include <vector>
