@@ -13,7 +13,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
   xdotool
-  openbox
   clang libclang-rt-14-dev
 )
 
