@@ -10,14 +10,12 @@
 #include "foundation/core/TextConv.h"
 #include "foundation/gui/DateTimeText.h"
 #include "foundation/gui/DialogNumbers.h"
+#include "foundation/gui/Prompts.h"
 #include "platform/gui/ControlAccess.h"
 
 namespace PardeloStravon {
 namespace {
 
-const std::wstring ParseDateTimeMessage = L"Please enter a date and/or time.";
-const std::wstring ParseIntMessage = L"Please enter an integer.";
-const std::wstring ParseRealMessage = L"Please enter a number.";
 
 wxWindow& Control(DataExchange* pDX, int id, const char* missingText) {
   return Platform::FindControl(pDX->Dialog(), id, missingText);
@@ -26,7 +24,7 @@ wxWindow& Control(DataExchange* pDX, int id, const char* missingText) {
 // Shows the member, or reads it through the rule; a refused text fails the
 // exchange with the prompt and keeps the member.
 template <class T, class Read, class Show>
-void ExchangeNumber(DataExchange* pDX, int id, T& value, Read read, Show show, const std::wstring& prompt,
+void ExchangeNumber(DataExchange* pDX, int id, T& value, Read read, Show show, const std::wstring& promptToken,
                     const char* missingText) {
   wxWindow& edit = Control(pDX, id, missingText);
   pDX->PrepareEditCtrl(id);
@@ -35,7 +33,7 @@ void ExchangeNumber(DataExchange* pDX, int id, T& value, Read read, Show show, c
     return;
   }
   const auto read_value = read(Platform::ControlText(edit));
-  if (!read_value) pDX->Fail(id, prompt);
+  if (!read_value) pDX->Fail(id, PromptText(promptToken));
   value = *read_value;
 }
 
@@ -86,7 +84,7 @@ void DDX_TimeT(DataExchange* pDX, int id, std::time_t& value) {
     return;
   }
   const std::optional<LocalDateTime> dt = TextToDateTime(Platform::ControlText(edit));
-  if (!dt) pDX->Fail(id, ParseDateTimeMessage);
+  if (!dt) pDX->Fail(id, PromptText(CTW_PR_Enter_Date_Time));
   value = OleDateTimeToTime(*dt);
 }
 
@@ -99,17 +97,17 @@ void DDX_Duration(DataExchange* pDX, int id, long& seconds, bool dhms) {
 }
 
 void DDX_Text(DataExchange* pDX, int id, int& value) {
-  ExchangeNumber(pDX, id, value, ReadDialogInt, ShowDialogInt, ParseIntMessage,
+  ExchangeNumber(pDX, id, value, ReadDialogInt, ShowDialogInt, CTW_PR_Enter_Integer,
                  "In DDX_Text(CDataExchange* pDX,int nIDC,int& value)");
 }
 
 void DDX_Text(DataExchange* pDX, int id, float& value) {
-  ExchangeNumber(pDX, id, value, ReadDialogFloat, ShowDialogFloat, ParseRealMessage,
+  ExchangeNumber(pDX, id, value, ReadDialogFloat, ShowDialogFloat, CTW_PR_Enter_Number,
                  "In DDX_Text(CDataExchange* pDX,int nIDC,float& value)");
 }
 
 void DDX_Text(DataExchange* pDX, int id, double& value) {
-  ExchangeNumber(pDX, id, value, ReadDialogDouble, ShowDialogDouble, ParseRealMessage,
+  ExchangeNumber(pDX, id, value, ReadDialogDouble, ShowDialogDouble, CTW_PR_Enter_Number,
                  "In DDX_Text(CDataExchange* pDX,int nIDC,double& value)");
 }
 
@@ -123,7 +121,7 @@ void DDX_Text(DataExchange* pDX, int id, CString& value) {
 }
 
 std::wstring RangePrompt(int min, int max) {
-  return L"Please enter an integer between " + std::to_wstring(min) + L" and " + std::to_wstring(max) + L".";
+  return PromptText(CTW_PR_Integer_Between, {std::to_wstring(min), std::to_wstring(max)});
 }
 
 void DDV_MinMaxInt(DataExchange* pDX, int value, int min, int max) {

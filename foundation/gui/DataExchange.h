@@ -54,15 +54,14 @@ void DDX_Duration(DataExchange* pDX, int id, long& seconds, bool dhms);
 
 // The framework's text exchange of an edit box. Numbers are shown and read
 // by the dialog number rules (DialogNumbers.h); a text that is no such
-// number fails the exchange with "Please enter an integer." or "Please enter
-// a number." and leaves the member as it was. Text is taken as it stands.
+// number fails the exchange with the prompt for an integer or for a number
+// (Prompts.h) and leaves the member as it was. Text is taken as it stands.
 void DDX_Text(DataExchange* pDX, int id, int& value);
 void DDX_Text(DataExchange* pDX, int id, float& value);
 void DDX_Text(DataExchange* pDX, int id, double& value);
 void DDX_Text(DataExchange* pDX, int id, CString& value);
 // After the exchange of an int: on reading, a value outside [min, max]
-// fails on the field exchanged last with "Please enter an integer between
-// min and max.".
+// fails on the field exchanged last with the prompt naming the two bounds.
 void DDV_MinMaxInt(DataExchange* pDX, int value, int min, int max);
 // The prompt of that check.
 std::wstring RangePrompt(int min, int max);

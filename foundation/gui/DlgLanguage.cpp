@@ -1,6 +1,9 @@
 #include "foundation/gui/DlgLanguage.h"
 
 #include <wx/button.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
 
 #include "foundation/core/Assert.h"
 #include "foundation/catalogue/Dictionary.h"
@@ -9,12 +12,17 @@
 #include "foundation/gui/DialogControls.h"
 #include "foundation/gui/LanguageChoice.h"
 #include "platform/gui/CommandIds.h"
+#include "platform/gui/NaturalSize.h"
 #include "platform/gui/SimpleComboBox.h"
+#include "platform/gui/WindowFront.h"
 
 namespace PardeloStravon {
 namespace {
 
 constexpr int IdCombo = 1001;
+// Pixels beyond a button's natural width: the toolkit may not yet have
+// measured the text just set in the button's final style.
+constexpr int ButtonSlack = 4;
 
 }  // namespace
 
@@ -33,6 +41,7 @@ DlgLanguage::DlgLanguage(wxWindow* parent)
   ok->SetDefault();
   SetClientSize(size(179, 75));
   Bind(wxEVT_INIT_DIALOG, &DlgLanguage::OnInitDialog, this);
+  Platform::FrontWhenShown(*this);
 }
 
 void DlgLanguage::DoDataExchange(DataExchange& dx) { DDX_WString(&dx, IdCombo, sel_); }
@@ -55,6 +64,26 @@ void DlgLanguage::OnInitDialog(wxInitDialogEvent&) {
   EditSetText(this, IDOK, DictText(CTW_OK));
   EditSetText(this, IDCANCEL, DictText(CTW_Cancel));
   for (const std::wstring& item : items_) combo_->Append(item);
+  WidenButtonsToTheirTexts();
+  // What the user types replaces the language shown.
+  combo_->Edit()->SetFocus();
+  combo_->Edit()->SelectAll();
+}
+
+// The buttons' texts come in the current language: a text wider than the
+// resource's buttons widens both, and the dialog with them.
+void DlgLanguage::WidenButtonsToTheirTexts() {
+  wxWindow* buttons[] = {FindWindow(Platform::ToWxId(IDOK)), FindWindow(Platform::ToWxId(IDCANCEL))};
+  int wanted = 0;
+  for (wxWindow* b : buttons)
+    if (b != nullptr) wanted = std::max(wanted, Platform::NaturalWidth(*b) + ButtonSlack);
+  int grow = 0;
+  for (wxWindow* b : buttons)
+    if (b != nullptr) grow = std::max(grow, wanted - b->GetSize().x);
+  if (grow <= 0) return;
+  for (wxWindow* b : buttons)
+    if (b != nullptr) b->SetSize(b->GetSize().x + grow, b->GetSize().y);
+  SetClientSize(GetClientSize() + wxSize(grow, 0));
 }
 
 int DlgLanguage::Run(int& index) {

@@ -33,6 +33,7 @@ class DlgLanguage : public wxDialog {
  private:
   void DoDataExchange(DataExchange& dx);
   void OnInitDialog(wxInitDialogEvent& event);
+  void WidenButtonsToTheirTexts();
 
   Platform::SimpleComboBox* combo_;
   std::wstring sel_;

@@ -23,6 +23,7 @@
 
 #include "platform/SafeFileSave.h"
 #include "platform/gui/PageSetup.h"
+#include "platform/gui/PrintTexts.h"
 
 namespace Platform {
 
@@ -459,7 +460,7 @@ bool PrintDocumentPrintout(TargetPrintout& printout, bool withDialog, wxWindow* 
 
   wxPrintData& data = PageSetupData().GetPrintData();
   if (!withDialog && !PrinterAvailable(data.GetPrinterName().ToStdString())) {
-    Fail(L"There is no printer to print on.");
+    Fail(NoPrinterText());
     return false;
   }
   wxPrintDialogData dialogData(data);

@@ -10,6 +10,7 @@
 #include "foundation/gui/DataExchange.h"
 #include "foundation/gui/DialogControls.h"
 #include "tests/gui/TestDialog.h"
+#include "tests/support/CatalogueFixture.h"
 #include "tests/support/GuiTest.h"
 #include "tests/support/ScopedTz.h"
 
@@ -88,6 +89,8 @@ TEST(DataExchange, TimeT_RoundTripsTheLocalTime) {
 }
 
 TEST(DataExchange, TimeT_TextThatIsNoDate_IsRefusedWithAMessageAndKeepsTheMember) {
+  // The prompt comes from the dictionary, in English here.
+  TestSupport::LoadShippedCatalogue();
   TestDialog t;
   for (const wchar_t* text : {L"2007-02-29 10:00:00", L"2007-05-01 24:00:00", L"05/01/2007", L"tomorrow", L""}) {
     SCOPED_TRACE(wxString(text));

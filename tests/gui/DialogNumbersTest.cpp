@@ -9,6 +9,7 @@
 #include "foundation/gui/DialogControls.h"
 #include "foundation/gui/DialogNumbers.h"
 #include "tests/gui/TestDialog.h"
+#include "tests/support/CatalogueFixture.h"
 #include "tests/support/GuiTest.h"
 
 using namespace PardeloStravon;
@@ -60,6 +61,8 @@ TEST(DialogNumbers, TypedTexts_AreReadByTheDialogRules) {
 // A refused field shows its prompt and keeps its member; fields before it
 // keep their new values; the range check refers to the field read last.
 TEST(DialogNumbers, Exchange_RefusesWithTheFixedPrompts) {
+  // The prompts come from the dictionary, in English here.
+  TestSupport::LoadShippedCatalogue();
   TestSupport::TestDialog t;
   struct Case {
     const wchar_t* first;

@@ -2,17 +2,21 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/control.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include "platform/gui/CommandIds.h"
 #include "platform/gui/CompactControls.h"
+#include "platform/gui/NaturalSize.h"
 #include "platform/gui/SimpleComboBox.h"
 #include "platform/gui/WindowStyles.h"
+#include "views/dialogs/DialogMetrics.h"
 
 namespace PardeloStravon {
 namespace {
@@ -53,6 +57,60 @@ class ManualCheckBox : public wxCheckBox {
 
   wxCheckBoxState kept_ = wxCHK_UNCHECKED;
 };
+
+// The window manager's title font (a bold sans of 8 points in the usual
+// themes) and the room its caption buttons and icon take beside the title.
+const wxFont& TitleFont() {
+  static const wxFont font(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName(L"Sans").Bold());
+  return font;
+}
+constexpr int CaptionButtonsRoom = 140;
+
+// Whether the text, wrapped at blanks, takes at most the given lines of the width.
+bool WrapsWithin(const DialogMetrics& metrics, const std::wstring& text, int width, int lines) {
+  int used = 1, line = 0;
+  const int blank = metrics.TextExtent(L" ").x;
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    std::size_t end = text.find(L' ', at);
+    if (end == std::wstring::npos) end = text.size();
+    const int word = metrics.TextExtent(text.substr(at, end - at)).x;
+    if (word > width) return false;
+    if (line > 0 && line + blank + word > width) {
+      if (++used > lines) return false;
+      line = word;
+    } else {
+      line += (line > 0 ? blank : 0) + word;
+    }
+    at = end + 1;
+  }
+  return true;
+}
+
+// The width in dialog units the control's text needs; 0 when it holds none.
+int TextWidthNeeded(const DialogMetrics& metrics, const InterfItem& item, wxWindow& control) {
+  const int atom = item.atom_ & 0xFFFF;
+  if (atom != ClassStatic && atom != ClassButton) return 0;
+  const std::wstring text = wxControl::RemoveMnemonics(control.GetLabel()).ToStdWstring();
+  if (text.empty()) return 0;
+  switch (atom) {
+    case ClassStatic: {
+      const int lines = std::max(1, metrics.RectToPixels(item).height / std::max(1, metrics.LineHeight()));
+      const int oneLine = metrics.TextExtent(text).x;
+      // A pixel more than the measure: the toolkit's layout rounds its own way.
+      if (lines == 1) return metrics.WidthToUnits(oneLine + 1);
+      // A label of several lines wraps: the least width whose wrapping fits.
+      for (int cx = item.cx_;; ++cx) {
+        const int px = metrics.ToPixels(cx, 0).x;
+        if (px >= oneLine || WrapsWithin(metrics, text, px, lines)) return cx;
+      }
+    }
+    case ClassButton:
+      // The toolkit's own width: frame, padding, box and text.
+      return metrics.WidthToUnits(NaturalWidth(control));
+    default: return 0;
+  }
+}
 
 int WxIdOf(const InterfItem& item) { return item.id_ == -1 ? wxID_ANY : ToWxId(item.id_); }
 
@@ -123,6 +181,14 @@ wxFont DialogFont(const InterfItem& dialog) {
   return wxFont(wxFontInfo(dialog.FontSizeUsed()).FaceName(face));
 }
 
+int TitleWidthNeeded(const wxTopLevelWindow& window) {
+  const std::wstring title = window.GetTitle().ToStdWstring();
+  if (title.empty()) return 0;
+  int w = 0, h = 0;
+  window.GetTextExtent(title, &w, &h, nullptr, nullptr, &TitleFont());
+  return w + CaptionButtonsRoom;
+}
+
 long DialogFrameStyle(std::uint32_t style) {
   long frame = 0;
   if ((style & WS_CAPTION) == WS_CAPTION) frame |= wxCAPTION;
@@ -133,16 +199,21 @@ long DialogFrameStyle(std::uint32_t style) {
   return frame;
 }
 
-wxRect DialogRectToPixels(const wxWindow& window, const InterfItem& item) {
-  const wxPoint topLeft = window.ConvertDialogToPixels(wxPoint(item.x_, item.y_));
-  const wxPoint bottomRight = window.ConvertDialogToPixels(wxPoint(item.x_ + item.cx_, item.y_ + item.cy_));
-  return wxRect(topLeft, wxSize(bottomRight.x - topLeft.x, bottomRight.y - topLeft.y));
+wxRect DialogRectToPixels(wxWindow& window, const InterfItem& item) {
+  return DialogMetrics::Of(window).RectToPixels(item);
 }
 
-void BuildControls(wxWindow& parent, const std::vector<InterfItem>& items, std::size_t first) {
+wxSize DialogSizeToPixels(wxWindow& window, const InterfItem& dialog) {
+  return DialogMetrics::Of(window).SizeToPixels(dialog);
+}
+
+std::vector<wxWindow*> BuildControls(wxWindow& parent, const std::vector<InterfItem>& items, std::size_t first) {
+  const DialogMetrics& metrics = DialogMetrics::Of(parent);
+  std::vector<wxWindow*> controls;
+  controls.reserve(items.size());
   for (std::size_t i = first; i < items.size(); ++i) {
     const InterfItem& item = items[i];
-    const wxRect rect = DialogRectToPixels(parent, item);
+    const wxRect rect = metrics.RectToPixels(item);
     const wxPoint pos = rect.GetPosition();
     const wxSize size = rect.GetSize();
     wxWindow* control = nullptr;
@@ -158,7 +229,31 @@ void BuildControls(wxWindow& parent, const std::vector<InterfItem>& items, std::
     control->SetSize(pos.x, pos.y, size.x, size.y);
     if (item.style_ & WS_DISABLED) control->Disable();
     if (!(item.style_ & WS_VISIBLE)) control->Hide();
+    controls.push_back(control);
   }
+  return controls;
+}
+
+bool GiveTextsRoom(wxWindow& parent, const std::vector<InterfItem>& items, const std::vector<wxWindow*>& controls,
+                   std::size_t first, int splitY) {
+  DialogMetrics& metrics = DialogMetrics::Of(parent);
+  std::vector<TextSpan> spans[2];
+  for (std::size_t k = 0; k < controls.size() && first + k < items.size(); ++k) {
+    const InterfItem& item = items[first + k];
+    spans[item.y_ + item.cy_ <= splitY ? 0 : 1].push_back({item.x_, item.cx_, TextWidthNeeded(metrics, item, *controls[k])});
+  }
+  TextRoom above = TextRoom::For(spans[0]);
+  TextRoom below = TextRoom::For(spans[1]);
+  if (above.Empty() && below.Empty() && !metrics.RoomGiven()) return false;
+  metrics.SetRoom(std::move(above), std::move(below), splitY);
+  for (std::size_t k = 0; k < controls.size() && first + k < items.size(); ++k) {
+    const wxRect rect = metrics.RectToPixels(items[first + k]);
+    if (controls[k]->GetRect() == rect) continue;
+    controls[k]->SetSize(rect);
+    if (auto* label = dynamic_cast<wxStaticText*>(controls[k]))
+      LayOutLabel(*label, (items[first + k].style_ & SS_CENTERIMAGE) != 0);
+  }
+  return true;
 }
 
 }  // namespace PardeloStravon

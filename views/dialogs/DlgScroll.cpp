@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/gui/WindowStyles.h"
+#include "platform/gui/WindowFront.h"
 #include "views/dialogs/DialogBuilder.h"
 
 namespace PardeloStravon {
@@ -27,12 +28,14 @@ DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
   const InterfItem& dialog = items.at(0);
   Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, DialogFrameStyle(dialog.style_));
   SetFont(DialogFont(dialog));
-  SetClientSize(ConvertDialogToPixels(wxSize(dialog.cx_, dialog.cy_)));
   // Always shown, so that the client size does not change with the range.
-  content_ = new wxWindow(this, wxID_ANY, wxPoint(0, 0), GetClientSize(),
+  content_ = new wxWindow(this, wxID_ANY, wxPoint(0, 0), wxDefaultSize,
                           wxVSCROLL | wxHSCROLL | wxALWAYS_SHOW_SB | wxTAB_TRAVERSAL);
   content_->SetFont(GetFont());
-  BuildControls(*content_, items);
+  // The texts are known when the template is made: they get their room at once.
+  GiveTextsRoom(*content_, items, BuildControls(*content_, items));
+  SetClientSize(DialogSizeToPixels(*content_, dialog));
+  content_->SetSize(GetClientSize());
   Bind(wxEVT_INIT_DIALOG, &DlgScroll::OnInitDialogEvent, this);
   Bind(wxEVT_SIZE, &DlgScroll::OnDialogSize, this);
   content_->Bind(wxEVT_SIZE, &DlgScroll::OnContentSize, this);
@@ -41,6 +44,7 @@ DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
       wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE, wxEVT_SCROLLWIN_TOP,    wxEVT_SCROLLWIN_BOTTOM};
   for (const auto& type : scrollEvents) content_->Bind(type, &DlgScroll::OnScrollWin, this);
   content_->Bind(wxEVT_MOUSEWHEEL, &DlgScroll::OnWheel, this);
+  Platform::FrontWhenShown(*this);
 }
 
 // The toolkit would destroy the controls with a check after each one that

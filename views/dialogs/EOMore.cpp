@@ -11,6 +11,7 @@
 #include "network/nodes/Node.h"
 #include "platform/gui/CommandIds.h"
 #include "platform/gui/ControlAccess.h"
+#include "views/dialogs/DialogBuilder.h"
 
 namespace PardeloStravon {
 namespace {
@@ -49,7 +50,7 @@ EOMore::EOMore(std::vector<InstrParOptSt>* pVIPOSt, std::vector<InstrParOptPlt>*
 void EOMore::OnInitDialog() {
   wxBusyCursor wait;
   DlgScroll::OnInitDialog();
-  const wxSize full = ConvertDialogToPixels(wxSize(layout_.width_, layout_.height_));
+  const wxSize full = DialogSizeToPixels(Content(), InterfItem(0, 0, 0, L"", 0, 0, layout_.width_, layout_.height_, 0, 0, L""));
   SetFullSize(full.x, full.y);
   // Without a window manager nothing maximises: take the work area.
   Maximize(true);

@@ -7,6 +7,7 @@
 #include "foundation/core/DateTime.h"
 #include "foundation/gui/DataExchange.h"
 #include "foundation/gui/DialogControls.h"
+#include "foundation/gui/Prompts.h"
 #include "platform/gui/ResourceIds.h"
 #include "platform/gui/WindowStyles.h"
 #include "views/dialogs/ResourceItems.h"
@@ -22,7 +23,6 @@ constexpr int ToId = 1302;
 constexpr int FromLabelId = 32843;
 constexpr int ToLabelId = 32844;
 constexpr int FollowId = 32850;
-const std::wstring ReversedPrompt = L"Please enter an end that does not lie before the start.";
 
 }  // namespace
 
@@ -64,7 +64,7 @@ FromToPick::FromToPick(wxWindow* parent)
 void FromToPick::DoDataExchange(DataExchange& dx) {
   DDX_TimeT(&dx, FromId, from_);
   DDX_TimeT(&dx, ToId, to_);
-  if (dx.IsSaving() && from_ > to_) dx.Fail(ToId, ReversedPrompt);
+  if (dx.IsSaving() && from_ > to_) dx.Fail(ToId, PromptText(CTW_PR_End_Before_Start));
   DDX_Bool(&dx, FollowId, follow_);
 }
 

@@ -5,9 +5,11 @@
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/DataExchange.h"
+#include "foundation/core/Duration.h"
 #include "foundation/gui/DateTimeText.h"
 #include "foundation/gui/DialogControls.h"
 #include "network/nodes/InstrNet.h"
+#include "network/nodes/NodeOpt.h"
 #include "platform/gui/CommandIds.h"
 #include "platform/gui/ResourceIds.h"
 #include "platform/gui/WindowStyles.h"
@@ -25,6 +27,12 @@ using namespace Platform;
 // A static text; its text is set when the dialog opens.
 InterfItem Label(int id, int x, int y, int cx, int cy, WinStyle align = SS_LEFT) {
   return InterfItem(id, ClassStatic, WS_CHILD | WS_VISIBLE | align, L"", x, y, cx, cy, 0, 0, L"");
+}
+
+// A field of the readings or the settings column: its row's label and the
+// column's heading.
+std::wstring Column(const std::wstring& rowToken, const std::wstring& columnToken) {
+  return DictText(rowToken) + L" (" + DictText(columnToken) + L")";
 }
 
 // The duration edits, in the order of the format boxes that take them over.
@@ -165,20 +173,26 @@ void InstrEdit::DoDataExchange(DataExchange& dx) {
   DDX_Bool(pDX, 1112, opt.pr_);
   DDX_Bool(pDX, 1109, opt.vr_);
   DDX_Bool(pDX, 1116, opt.actOnLinkAlarm_);
-  DDX_DurationStrict(pDX, IDC_EDINSTR_XS, opt.xs_, tmDhms_);
-  DDX_DurationStrict(pDX, IDC_EDINSTR_YS, opt.ys_, tmDhms_);
-  DDX_DurationStrict(pDX, IDC_EDINSTR_GS, opt.gs_, tmDhms_);
-  DDX_DurationStrict(pDX, IDC_EDINSTR_HS, opt.hs_, tmDhms_);
-  DDX_DurationStrict(pDX, IDC_EDINSTR_VS, opt.vs_, tmDhms_);
-  DDX_DurationStrict(pDX, IDC_EDINSTR_LOST_LINK, opt.lostLinkDelay_, tmDhms_);
+  // A period runs at least every second; a time-out may be 0. Each is
+  // refused with its name and range when the field cannot hold it.
+  DDX_DurationStrict(pDX, IDC_EDINSTR_XS, opt.xs_, tmDhms_,
+                     {MinPeriod, MaxDuration, Column(CTW_ID_EDINSTR_READ_INT, CTW_ID_INSTR_EDIT_READ_CAPTION)});
+  DDX_DurationStrict(pDX, IDC_EDINSTR_YS, opt.ys_, tmDhms_,
+                     {MinPeriod, MaxDuration, Column(CTW_ID_EDINSTR_READ_INT, CTW_ID_INSTR_EDIT_SET_CAPTION)});
+  DDX_DurationStrict(pDX, IDC_EDINSTR_GS, opt.gs_, tmDhms_,
+                     {MinPeriod, MaxDuration, Column(CTW_ID_EDINSTR_REG_INT, CTW_ID_INSTR_EDIT_READ_CAPTION)});
+  DDX_DurationStrict(pDX, IDC_EDINSTR_HS, opt.hs_, tmDhms_,
+                     {MinPeriod, MaxDuration, Column(CTW_ID_EDINSTR_REG_INT, CTW_ID_INSTR_EDIT_SET_CAPTION)});
+  DDX_DurationStrict(pDX, IDC_EDINSTR_VS, opt.vs_, tmDhms_, {MinPeriod, MaxDuration, DictText(CTW_ID_EDINSTR_UPD_INT)});
+  DDX_DurationStrict(pDX, IDC_EDINSTR_LOST_LINK, opt.lostLinkDelay_, tmDhms_,
+                     {0, MaxDuration, DictText(CTW_ID_EDINSTR_LOST_LINK_TO)});
   // Days on the screen, whole seconds in the node, in both directions.
   double days = PrintPeriodDays(opt.ps_);
   DDX_Text(pDX, IDC_EDINSTR_PS, days);
   const std::optional<long> seconds = PrintPeriodSeconds(days);
-  if (seconds)
-    opt.ps_ = *seconds;
-  else if (pDX->IsSaving())
-    pDX->Fail(IDC_EDINSTR_PS, PrintPeriodRangePrompt());
+  if (pDX->IsSaving() && !PrintPeriodHeld(seconds))
+    pDX->Fail(IDC_EDINSTR_PS, PrintPeriodRangePrompt(DictText(CTW_ID_EDINSTR_PRINT_INT)));
+  if (seconds) opt.ps_ = *seconds;
   NodeSt& st = *pNodeSt_;
   DDX_TimeT(pDX, IDC_EDINSTR_XN, st.xn_);
   DDX_TimeT(pDX, IDC_EDINSTR_YN, st.yn_);

@@ -4,6 +4,7 @@
 #include "foundation/catalogue/Tokens.h"
 #include "foundation/gui/DataExchange.h"
 #include "foundation/gui/DialogControls.h"
+#include "foundation/gui/Prompts.h"
 #include "network/DocServices.h"
 #include "network/nodes/InstrNet.h"
 #include "network/nodes/InstrNetOpt.h"
@@ -20,7 +21,6 @@ using Platform::IDCANCEL;
 using Platform::IDOK;
 
 constexpr int ComboId = 1000;
-const std::wstring BadNumberPrompt = L"Please enter an integer.";
 
 }  // namespace
 
@@ -45,7 +45,7 @@ void InstrPick::DoDataExchange(DataExchange& dx) {
   DDX_WString(&dx, ComboId, sel_);
   if (!dx.IsSaving()) return;
   const std::optional<int> address = TextToPickAddress(sel_);
-  if (!address) dx.Fail(ComboId, BadNumberPrompt);
+  if (!address) dx.Fail(ComboId, PromptText(CTW_PR_Enter_Integer));
   const bool offered = *address >= FirstPickAddress && *address <= LastPickAddress;
   if (!offered && !doc_.NetOpt().Network().IsPresent(*address))
     dx.Fail(ComboId, RangePrompt(FirstPickAddress, LastPickAddress));

@@ -3,9 +3,13 @@
 #include <wx/button.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+
 #include "foundation/gui/DataExchange.h"
 #include "platform/gui/CommandIds.h"
 #include "platform/gui/ResourceIds.h"
+#include "platform/gui/SimpleComboBox.h"
+#include "platform/gui/WindowFront.h"
 #include "platform/gui/WindowStyles.h"
 #include "views/dialogs/DialogBuilder.h"
 
@@ -20,12 +24,12 @@ constexpr int RunTimeCancel = RunTimeIdFirst + 1;
 
 }  // namespace
 
-ItemDialog::ItemDialog(wxWindow* parent, const std::vector<InterfItem>& items) {
+ItemDialog::ItemDialog(wxWindow* parent, const std::vector<InterfItem>& items) : items_(items) {
   const InterfItem& dialog = items.at(0);
   Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, DialogFrameStyle(dialog.style_));
   SetFont(DialogFont(dialog));
-  SetClientSize(ConvertDialogToPixels(wxSize(dialog.cx_, dialog.cy_)));
-  BuildControls(*this, items);
+  controls_ = BuildControls(*this, items_);
+  SetClientSize(DialogSizeToPixels(*this, dialog));
   if (FindWindow(ToWxId(RunTimeOk)) != nullptr) {
     SetAffirmativeId(ToWxId(RunTimeOk));
     Bind(wxEVT_BUTTON, &ItemDialog::OnRunTimeOk, this, ToWxId(RunTimeOk));
@@ -36,6 +40,41 @@ ItemDialog::ItemDialog(wxWindow* parent, const std::vector<InterfItem>& items) {
   }
   Bind(wxEVT_CHAR_HOOK, &ItemDialog::OnCharHook, this);
   Centre();
+  Platform::FrontWhenShown(*this);
+}
+
+void ItemDialog::InitDialog() {
+  wxDialog::InitDialog();
+  FitToTexts();
+  FocusFirstField();
+}
+
+void ItemDialog::FitToTexts() {
+  GiveTextsRoom(*this, items_, controls_);
+  wxSize client = DialogSizeToPixels(*this, items_.at(0));
+  client.x = std::max(client.x, TitleWidthNeeded(*this));
+  if (client == GetClientSize()) return;
+  SetClientSize(client);
+  Centre();
+}
+
+// The first edit or list in tab order, else the first control that takes
+// the keyboard: what the user types goes there, in place of the text shown.
+void ItemDialog::FocusFirstField() {
+  wxWindow* first = nullptr;
+  for (wxWindow* control : controls_) {
+    if (!control->IsShown() || !control->IsEnabled() || !control->CanAcceptFocusFromKeyboard()) continue;
+    if (first == nullptr) first = control;
+    if (dynamic_cast<wxTextCtrl*>(control) != nullptr || dynamic_cast<Platform::SimpleComboBox*>(control) != nullptr) {
+      first = control;
+      break;
+    }
+  }
+  if (first == nullptr) return;
+  first->SetFocus();
+  wxTextCtrl* field = dynamic_cast<wxTextCtrl*>(first);
+  if (auto* combo = dynamic_cast<Platform::SimpleComboBox*>(first)) field = combo->Edit();
+  if (field != nullptr) field->SelectAll();
 }
 
 int ItemDialog::DoModal() {

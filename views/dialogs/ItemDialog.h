@@ -28,6 +28,11 @@ class ItemDialog : public wxDialog {
   bool TransferDataToWindow() override;
   bool TransferDataFromWindow() override;
 
+  // The dialog's own initialisation sets its texts; then every text gets
+  // the room it needs, the dialog grows to hold them and its title, and the
+  // focus goes to the first field.
+  void InitDialog() override;
+
  protected:
   virtual void DoDataExchange(DataExchange& dx);
 
@@ -37,6 +42,11 @@ class ItemDialog : public wxDialog {
   void OnRunTimeCancel(wxCommandEvent& event);
   // Clicks the button as the user would; false when there is none.
   bool ClickIfPresent(int wxId);
+  void FitToTexts();
+  void FocusFirstField();
+
+  std::vector<InterfItem> items_;
+  std::vector<wxWindow*> controls_;
 };
 
 }  // namespace PardeloStravon

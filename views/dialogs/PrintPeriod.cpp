@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "foundation/gui/Prompts.h"
+
 namespace PardeloStravon {
 
 namespace {
@@ -20,11 +22,13 @@ std::optional<long> PrintPeriodSeconds(double days) {
   return static_cast<long>(seconds);
 }
 
-std::wstring PrintPeriodRangePrompt() {
-  // The whole days the field holds: 2^31 seconds are 24855.13 days.
+bool PrintPeriodHeld(std::optional<long> seconds) { return seconds && *seconds >= 1; }
+
+std::wstring PrintPeriodRangePrompt(const std::wstring& field) {
+  // The whole days the field holds: 2^31 seconds are 24855.13 days; one
+  // second is 0.0000116 days, rounded up so that it is taken.
   const long limit = static_cast<long>(std::numeric_limits<std::int32_t>::max() / SecondsPerDay);
-  return L"Please enter a number of days between " + std::to_wstring(-limit) + L" and " +
-         std::to_wstring(limit) + L".";
+  return PromptText(CTW_PR_Days_Between_For, {L"0.0000116", std::to_wstring(limit), field});
 }
 
 }  // namespace PardeloStravon

@@ -14,7 +14,10 @@ double PrintPeriodDays(long seconds);
 // finite or the seconds would not fit the field.
 std::optional<long> PrintPeriodSeconds(double days);
 
-// The prompt for a period that does not fit.
-std::wstring PrintPeriodRangePrompt();
+// The period as a period: at least one second, at most what the field holds.
+bool PrintPeriodHeld(std::optional<long> seconds);
+
+// The prompt for a period that is not held, naming the field.
+std::wstring PrintPeriodRangePrompt(const std::wstring& field);
 
 }  // namespace PardeloStravon

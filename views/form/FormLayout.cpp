@@ -23,7 +23,7 @@ constexpr WinStyle BoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr WinStyle EditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_RIGHT;
 
 constexpr int Pitch = 9;
-constexpr int ColumnTop = 13;
+constexpr int ColumnTop = FormColumnTop;
 constexpr int FirstColumn = 2;
 constexpr int LabelWidth = 72;
 constexpr int MinWidth = 462;

@@ -53,6 +53,8 @@ struct FormLayout {
 constexpr int FormButtonFirst = 9000;
 constexpr int FormButtonLast = 9009;
 constexpr int FormFirstControlId = 9010;
+// The top of every column of rows, below the buttons.
+constexpr int FormColumnTop = 13;
 
 // The form font's point size from the program font's height: a cell height
 // (positive) counts by its magnitude as a character height does.

@@ -14,6 +14,7 @@
 #include "foundation/core/Assert.h"
 #include "platform/gui/CommandIds.h"
 #include "views/dialogs/DialogBuilder.h"
+#include "views/form/FormLayout.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(PardeloStravon::PrgView, wxView);
 
@@ -54,8 +55,11 @@ wxWindow* PrgView::CreateViewWindow(ChildFrm& frame) {
   scroll_ = scroll;
   panel_ = panel;
   panel->SetFont(DialogFont(items.at(0)));
-  panel->SetSize(panel->ConvertDialogToPixels(wxSize(items[0].cx_, items[0].cy_)));
-  BuildControls(*panel, items);
+  // Every label gets the width its text takes in the form's font: the
+  // label column is as wide as its longest label. The buttons' row above
+  // the columns gets its room on its own.
+  GiveTextsRoom(*panel, items, BuildControls(*panel, items), 1, FormColumnTop);
+  panel->SetSize(DialogSizeToPixels(*panel, items[0]));
   scroll->SetVirtualSize(panel->GetSize());
   scroll->SetScrollRate(10, 10);
   // The tab gives the form its room and the form scrolls inside it; its

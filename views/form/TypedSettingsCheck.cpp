@@ -6,6 +6,7 @@
 #include "foundation/core/Duration.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/gui/DataExchange.h"
+#include "foundation/gui/Prompts.h"
 #include "foundation/values/ValueRange.h"
 #include "foundation/values/ValueText.h"
 
@@ -56,11 +57,8 @@ std::wstring TypedSettingPrompt(const TypedSetting& row) {
   const RTTRange& range = *row.range;
   const std::wstring min = ValueToTextFmt(range, range.Min(), row.asDuration);
   const std::wstring max = ValueToTextFmt(range, range.Max(), row.asDuration);
-  if (ShownAsDuration(row))
-    return L"Please enter a duration between " + min + L" and " + max + L" for \"" + row.label +
-           L"\": seconds, m:ss, h:mm:ss or d h:mm:ss.";
-  return L"Please enter a value between " + min + L" and " + max + L" for \"" + row.label +
-         L"\".";
+  return PromptText(ShownAsDuration(row) ? CTW_PR_Duration_Between_For : CTW_PR_Value_Between_For,
+                    {min, max, row.label});
 }
 
 void RefuseTypedSetting(wxWindow* form, int controlId, const std::wstring& message) {

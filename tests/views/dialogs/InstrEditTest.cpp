@@ -219,6 +219,9 @@ TEST_F(InstrEditTest, DurationField_NormalisesWhatWasTypedWhenLeft) {
 // the focus on the field and the node unchanged.
 TEST_F(InstrEditTest, TypedField_IsStoredOrRefusedAtThatField) {
   const std::wstring number = L"Please enter a number.";
+  const std::wstring printRange = PrintPeriodRangePrompt(DictText(CTW_ID_EDINSTR_PRINT_INT));
+  const DurationField readings = {1, 16777215, DictText(CTW_ID_EDINSTR_READ_INT) + L" (" +
+                                                   DictText(CTW_ID_INSTR_EDIT_READ_CAPTION) + L")"};
   const struct {
     int id;
     const wchar_t* typed;
@@ -228,18 +231,18 @@ TEST_F(InstrEditTest, TypedField_IsStoredOrRefusedAtThatField) {
   } cases[] = {
       {IDC_EDINSTR_XS, L"2:00", false, L"", [](const Node& n) { EXPECT_EQ(Xs(n), 120); }},
       {IDC_EDINSTR_XS, L"1 0:00:00", true, L"", [](const Node& n) { EXPECT_EQ(Xs(n), 86400); }},
-      {IDC_EDINSTR_XS, L"", false, L"", [](const Node& n) { EXPECT_EQ(Xs(n), 1); }},
+      {IDC_EDINSTR_XS, L"", false, DurationRangePrompt(readings, false), nullptr},
       {IDC_EDINSTR_LOST_LINK, L"0", false, L"",
        [](const Node& n) { EXPECT_EQ(static_cast<long>(n.Opt().lostLinkDelay_), 0); }},
       {IDC_EDINSTR_XS, L"abc", false, DurationPrompt(), nullptr},
       {IDC_EDINSTR_XS, L"1:3O", true, DurationPrompt(), nullptr},
       {IDC_EDINSTR_LOST_LINK, L"1.5", false, DurationPrompt(), nullptr},
       {IDC_EDINSTR_PS, L"1.5", false, L"", [](const Node& n) { EXPECT_EQ(static_cast<long>(n.Opt().ps_), 129600); }},
-      {IDC_EDINSTR_PS, L"0.00001", false, L"", [](const Node& n) { EXPECT_EQ(static_cast<long>(n.Opt().ps_), 1); }},
-      {IDC_EDINSTR_PS, L"-1", false, L"", [](const Node& n) { EXPECT_EQ(static_cast<long>(n.Opt().ps_), 1); }},
+      {IDC_EDINSTR_PS, L"0.00001", false, printRange, nullptr},
+      {IDC_EDINSTR_PS, L"-1", false, printRange, nullptr},
       {IDC_EDINSTR_PS, L"inf", false, number, nullptr},
-      {IDC_EDINSTR_PS, L"1e300", false, PrintPeriodRangePrompt(), nullptr},
-      {IDC_EDINSTR_PS, L"24856", false, PrintPeriodRangePrompt(), nullptr},
+      {IDC_EDINSTR_PS, L"1e300", false, printRange, nullptr},
+      {IDC_EDINSTR_PS, L"24856", false, printRange, nullptr},
       {IDC_EDINSTR_COPY_FROM, L"12a", false, L"Please enter an integer.", nullptr},
       {IDC_EDINSTR_XN, L"2007-02-30", false, L"Please enter a date and/or time.", nullptr},
       {IDC_EDINSTR_XN, L"2007-02-28 10:00", false, L"",
@@ -267,6 +270,64 @@ TEST_F(InstrEditTest, TypedField_IsStoredOrRefusedAtThatField) {
   }
 }
 
+// A value the field cannot hold is refused with a prompt that names the field
+// and its range, in the user's language; the node keeps every option.
+TEST_F(InstrEditTest, Refusals_NameTheFieldAndItsRange_AndNothingIsStored) {
+  const std::wstring forms = L": seconds, m:ss, h:mm:ss or d h:mm:ss.";
+  const std::wstring forme = L": secondi, m:ss, h:mm:ss oppure g h:mm:ss.";
+  const struct {
+    int id;
+    const wchar_t* typed;
+    bool dhms;
+    std::size_t language;
+    std::wstring prompt;  // empty: taken
+  } cases[] = {
+      {IDC_EDINSTR_XS, L"-5", false, 0,
+       L"Please enter a duration between 1 and 16777215 for \"Reading interval (Readings)\"" + forms},
+      {IDC_EDINSTR_XS, L"", true, 0,
+       L"Please enter a duration between 1 and 194 4:20:15 for \"Reading interval (Readings)\"" + forms},
+      {IDC_EDINSTR_YS, L"0", false, 1,
+       L"Inserire una durata compresa tra 1 e 16777215 per \"Intervallo di lettura (Impostazioni)\"" + forme},
+      {IDC_EDINSTR_GS, L" ", false, 0,
+       L"Please enter a duration between 1 and 16777215 for \"Recording interval (Readings)\"" + forms},
+      {IDC_EDINSTR_HS, L"16777216", false, 0,
+       L"Please enter a duration between 1 and 16777215 for \"Recording interval (Settings)\"" + forms},
+      {IDC_EDINSTR_VS, L"-1:30", true, 0,
+       L"Please enter a duration between 1 and 194 4:20:15 for \"Graph update interval\"" + forms},
+      {IDC_EDINSTR_LOST_LINK, L"-1", false, 1,
+       L"Inserire una durata compresa tra 0 e 16777215 per \"Timeout collegamento perso\"" + forme},
+      {IDC_EDINSTR_PS, L"0", false, 0,
+       L"Please enter a number of days between 0.0000116 and 24855 for \"Print interval (days)\"."},
+      {IDC_EDINSTR_PS, L"-1", false, 1,
+       L"Inserire un numero di giorni compreso tra 0.0000116 e 24855 per \"Intervallo di stampa (giorni)\"."},
+      {IDC_EDINSTR_XS, L"16777215", false, 0, L""},
+      {IDC_EDINSTR_XS, L"1", true, 0, L""},
+      {IDC_EDINSTR_LOST_LINK, L"0", false, 0, L""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.id << " '" << wxString(c.typed) << "' language " << c.language);
+    SetCurrentLanguage(c.language);
+    const EditNodeCopies before = EditNodeCopies::Of(Edited());
+    const bool result = Run(c.dhms, [&](wxDialog& d) {
+      TypeInto(d, c.id, c.typed);
+      EXPECT_EQ(ClickAnsweringPrompt(d, IDOK), c.prompt);
+      if (c.prompt.empty()) return;
+      EXPECT_TRUE(FocusIsOn(d, c.id)) << "the focus is on the field";
+      d.EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(result, c.prompt.empty());
+    if (!c.prompt.empty()) {
+      const NodeOpt& now = Edited().Opt();
+      const NodeOpt& was = before.opt;
+      const long fields[][2] = {{now.xs_, was.xs_}, {now.ys_, was.ys_}, {now.gs_, was.gs_},
+                                {now.hs_, was.hs_}, {now.vs_, was.vs_}, {now.ps_, was.ps_},
+                                {now.lostLinkDelay_, was.lostLinkDelay_}};
+      for (const auto& f : fields) EXPECT_EQ(f[0], f[1]);
+    }
+  }
+  SetCurrentLanguage(0);
+}
+
 // The print period in the dialog's own copy, before the node raises short
 // periods; and a field exchanged before a refused one keeps its new value
 // in the copies.
@@ -274,7 +335,7 @@ TEST_F(InstrEditTest, PrintPeriod_IsDaysOnScreenAndWholeSecondsInTheCopy) {
   const struct {
     const wchar_t* typed;
     long seconds;
-  } cases[] = {{L"7", 604800}, {L"1.5", 129600}, {L"0.00001", 0}, {L"-1", -86399}};
+  } cases[] = {{L"7", 604800}, {L"1.5", 129600}, {L"0.0000116", 1}};
   for (const auto& c : cases) {
     EditNodeCopies copies = EditNodeCopies::Of(Edited());
     InstrEdit dialog(&copies.opt, &copies.st, &copies.vIPOSt, &copies.vIPOPlt, &copies.vIPOFrm, &copies.vIPOFrmSub,

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/support/CatalogueFixture.h"
 #include "views/dialogs/PrintPeriod.h"
 
 using namespace PardeloStravon;
@@ -39,5 +40,11 @@ TEST(PrintPeriod, WholeSecondsSurviveTheWayToDaysAndBack) {
 }
 
 TEST(PrintPeriod, RangePromptNamesTheBoundsInDays) {
-  EXPECT_EQ(PrintPeriodRangePrompt(), L"Please enter a number of days between -24855 and 24855.");
+  TestSupport::LoadShippedCatalogue();
+  EXPECT_EQ(PrintPeriodRangePrompt(L"Print"), L"Please enter a number of days between 0.0000116 and 24855 for \"Print\".");
+  // One second is the shortest period taken; what the field cannot hold is none.
+  EXPECT_FALSE(PrintPeriodHeld(PrintPeriodSeconds(0.00001)));
+  EXPECT_TRUE(PrintPeriodHeld(PrintPeriodSeconds(0.0000116)));
+  EXPECT_FALSE(PrintPeriodHeld(PrintPeriodSeconds(-1)));
+  EXPECT_FALSE(PrintPeriodHeld(PrintPeriodSeconds(1e300)));
 }

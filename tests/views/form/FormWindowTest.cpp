@@ -131,7 +131,7 @@ TEST_F(FormWindowTest, Controls_SitAtTheirConvertedRectanglesInTheFormsFont) {
     EXPECT_EQ(control->GetRect(), DialogRectToPixels(*panel, items[i])) << items[i].id_;
   }
   // The panel holds the whole form; the scrolled window scrolls over it.
-  const wxSize size = panel->ConvertDialogToPixels(wxSize(items[0].cx_, items[0].cy_));
+  const wxSize size = DialogSizeToPixels(*panel, items[0]);
   EXPECT_EQ(panel->GetSize(), size);
   const wxSize virtualSize = form->View()->Scroller()->GetVirtualSize();
   EXPECT_GE(virtualSize.x, size.x);
