@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
+  cups-daemon cups-client printer-driver-cups-pdf
   xdotool
   clang libclang-rt-14-dev
 )

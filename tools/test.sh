@@ -13,8 +13,19 @@ quick=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG")
 cmake -S . -B build "${quick[@]}"
 cmake --build build -j"$jobs"
 
+# What is printed goes through a print queue of the tests' own (a private
+# cupsd with a PDF printer), never the machine's queues.
+cups_dir=$(mktemp -d /tmp/vantor-cups.XXXXXX)
+trap 'bash tools/cups/private-cups.sh stop "$cups_dir"; rm -rf "$cups_dir"' EXIT
+while IFS='=' read -r name value; do
+  export "$name=$value"
+done < <(bash tools/cups/private-cups.sh start "$cups_dir")
+[ -n "${CUPS_SERVER:-}" ] || { echo "the tests' print queue did not start" >&2; exit 1; }
+
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build --output-on-failure -j"$jobs"
+bash tools/cups/private-cups.sh stop "$cups_dir"
+unset CUPS_SERVER CUPS_PDF_DIR
 
 # The worker threads and the queues once more under ThreadSanitizer, in a
 # build of their own that holds only the network and document tests.
