@@ -79,6 +79,10 @@ doc_dir=$work/plant
 mkdir -p "$doc_dir"
 cp "$demo" "$doc_dir/plant.qzid"
 doc=$doc_dir/plant.qzid
+# The same document in Italian (language 1).
+sed '/<WrapSize_t_lng_/,/<\/WrapSize_t_lng_>/ s|<ul>0</ul>|<ul>1</ul>|' "$demo" >"$doc_dir/piano.qzid"
+doc_it=$doc_dir/piano.qzid
+cmp -s "$demo" "$doc_it" && { echo "FAIL: the Italian copy is the same document" >&2; exit 1; }
 printf 'not a document' >"$work/broken.qzid"
 
 # Names and contents of everything in the document's folder.
@@ -114,18 +118,23 @@ run_vantor() {
 before_all=$(folder_state)
 
 echo "-- prints that reach their queue"
-# name | queue | arguments (DOC stands for the document)
+# The first view: the options of the document's three instruments.
+words_en="Options;Active;Cold room;Ripening room;Store"
+words_it="Opzioni;Attivo;Cold room;Ripening room;Store"
+# name | queue | arguments (DOC: the document, DOC_IT: the Italian one) | words on the page
 prints=(
-  "default printer|$default_queue|/p DOC"
-  "default printer, dash|$default_queue|-p DOC"
-  "named printer|$named_queue|/pt DOC $named_queue"
+  "default printer|$default_queue|/p DOC|$words_en"
+  "default printer, dash|$default_queue|-p DOC|$words_en"
+  "named printer|$named_queue|/pt DOC $named_queue|$words_en"
+  "named printer, Italian|$named_queue|-pt DOC_IT $named_queue|$words_it"
 )
 for row in "${prints[@]}"; do
-  IFS='|' read -r name queue args <<<"$row"
+  IFS='|' read -r name queue args words <<<"$row"
   echo "   $name"
   other=$default_queue
   [ "$queue" = "$default_queue" ] && other=$named_queue
   before=$(last_job "$queue") before_other=$(last_job "$other")
+  args=${args//DOC_IT/$doc_it}
   read -ra argv <<<"${args//DOC/$doc}"
   run_vantor "${argv[@]}"
   [ "$status" -eq 0 ] || fail "$name: status $status, standard error: $(cat "$work/err")"
@@ -138,8 +147,8 @@ for row in "${prints[@]}"; do
   fi
   pdf=$(wait_for_pdf "$after") || { fail "$name: no PDF of job $after"; continue; }
   text=$(pdftotext -layout "$pdf" - 2>/dev/null)
-  # The first view: the options of the document's three instruments.
-  for word in "Options" "Cold room" "Ripening room" "Store"; do
+  IFS=';' read -ra expected_words <<<"$words"
+  for word in "${expected_words[@]}"; do
     grep -qF "$word" <<<"$text" || fail "$name: \"$word\" is not on the printed page: $text"
   done
   pages=$(pdfinfo "$pdf" 2>/dev/null | sed -n 's/^Pages: *//p')
@@ -163,6 +172,7 @@ fi
 # name | CUPS_SERVER for the run (empty: the queue's) | arguments | the line
 refusals=(
   "unknown printer||/pt DOC NoSuchPrinter|$doc: there is no printer named \"NoSuchPrinter\""
+  "unknown printer, Italian||/pt DOC_IT NoSuchPrinter|$doc_it: non esiste una stampante di nome \"NoSuchPrinter\""
   "named printer missing||-pt DOC|$doc: there is no printer named \"\""
   "missing document||/p $work/missing.qzid|$work/missing.qzid: the file does not exist"
   "damaged document||/p $work/broken.qzid|$work/broken.qzid: the file is damaged or is not a document of this program"
@@ -176,6 +186,7 @@ for row in "${refusals[@]}"; do
   IFS='|' read -r name server args expected <<<"$row"
   echo "   $name"
   before=$(last_job "$default_queue") before_named=$(last_job "$named_queue")
+  args=${args//DOC_IT/$doc_it}
   read -ra argv <<<"${args//DOC/$doc}"
   if [ -n "$server" ]; then
     CUPS_SERVER=$server run_vantor "${argv[@]}"
