@@ -43,13 +43,38 @@ void CCommandLineInfoEx::ParseParam(const std::wstring& param, bool isSwitch, bo
 
 void CCommandLineInfoEx::FrameworkParseParam(const std::wstring& param, bool isSwitch) {
   if (isSwitch) {
+    // The shell's switches are named exactly; the others in any case.
+    if (param == L"pt") {
+      printCommand_ = FilePrintTo;
+      return;
+    }
+    if (param == L"p") {
+      printCommand_ = FilePrint;
+      return;
+    }
     // No OLE, DDE or registry here: these switches only keep the splash
     // away, as a start for embedding or automation would.
     const std::wstring name = Lower(param);
     if (name == L"embedding" || name == L"automation" || name == L"dde") showSplash_ = false;
     return;
   }
-  if (fileName_.empty()) fileName_ = param;
+  if (fileName_.empty())
+    fileName_ = param;
+  else if (printCommand_ == FilePrintTo && printerName_.empty())
+    printerName_ = param;
+  else if (printCommand_ == FilePrintTo && driverName_.empty())
+    driverName_ = param;
+  else if (printCommand_ == FilePrintTo && portName_.empty())
+    portName_ = param;
+}
+
+CCommandLineInfoEx::ShellCommand CCommandLineInfoEx::Command() const {
+  if (printCommand_ != FileNew) return printCommand_;
+  return fileName_.empty() ? FileNew : FileOpen;
+}
+
+bool CCommandLineInfoEx::ShowSplash() const {
+  return showSplash_ && printCommand_ != FilePrint && printCommand_ != FilePrintTo;
 }
 
 bool CCommandLineInfoEx::HasOption(const std::wstring& name) const { return options_.count(name) != 0; }

@@ -1,7 +1,8 @@
 #pragma once
 // The program's command line: every switch can be asked for afterwards,
 // with the plain argument that follows it as its value; the framework's
-// part knows the document to open and whether a splash may show.
+// part knows the document to open, whether to print it ("p", or "pt" with a
+// printer) and whether a splash may show.
 #include <map>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@ namespace PardeloStravon {
 
 class CCommandLineInfoEx {
  public:
+  // What the framework does with the command line.
+  enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo };
+
   CCommandLineInfoEx() = default;
   virtual ~CCommandLineInfoEx() = default;
 
@@ -26,7 +30,14 @@ class CCommandLineInfoEx {
 
   // The framework's part.
   const std::wstring& FileName() const { return fileName_; }
-  bool ShowSplash() const { return showSplash_; }
+  ShellCommand Command() const;
+  // "pt DOCUMENT PRINTER [DRIVER PORT]": the printer; driver and port are
+  // kept and not used.
+  const std::wstring& PrinterName() const { return printerName_; }
+  const std::wstring& DriverName() const { return driverName_; }
+  const std::wstring& PortName() const { return portName_; }
+  // A print run shows no splash either.
+  bool ShowSplash() const;
 
   std::map<std::wstring, std::wstring> options_;
   std::wstring lastSwitch_;
@@ -34,6 +45,8 @@ class CCommandLineInfoEx {
  private:
   void FrameworkParseParam(const std::wstring& param, bool isSwitch);
   std::wstring fileName_;
+  std::wstring printerName_, driverName_, portName_;
+  ShellCommand printCommand_ = FileNew;
   bool showSplash_ = true;
 };
 

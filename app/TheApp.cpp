@@ -17,6 +17,7 @@
 #include "app/AppViewClasses.h"
 #include "app/CCommandLineInfoEx.h"
 #include "app/CSplash.h"
+#include "app/CommandLinePrint.h"
 #include "app/LogProfile.h"
 #include "app/MainFrame.h"
 #include "document/ShellServices.h"
@@ -99,11 +100,20 @@ void TheApp::OverrideProgramFolder(const std::wstring& folder) { ProgramFolderOv
 
 bool TheApp::OnInit() {
   SetApplicationArguments(ProgramArguments(argc, argv));
-  return StartUp();
+  // A print run has ended in start-up; OnRun hands its status on.
+  return StartUp() || printStatus_.has_value();
 }
+
+int TheApp::OnRun() { return printStatus_ ? *printStatus_ : wxApp::OnRun(); }
 
 bool TheApp::StartUp() {
   wxSetAssertHandler(RecordAssertion);
+  CCommandLineInfoEx cmdInfo;
+  cmdInfo.Parse(ApplicationArguments());
+  // Nobody sits at the screen of a print run: a box becomes a line on
+  // standard error, which keeps nothing else.
+  std::optional<UnattendedOutput> unattended;
+  if (IsPrintRun(cmdInfo)) unattended.emplace();
   try {
     if (InitInstance()) {
       running_ = true;
@@ -209,6 +219,12 @@ bool TheApp::InitInstance() {
 
   CCommandLineInfoEx cmdInfo;
   cmdInfo.Parse(ApplicationArguments());
+  if (IsPrintRun(cmdInfo)) {
+    // The framework's print switches: the main window stays hidden, the
+    // first view prints, and the run ends as a failed start-up does.
+    printStatus_ = RunCommandLinePrint(*pF_->IMFC(), cmdInfo);
+    return Fail();
+  }
   if (cmdInfo.FileName().empty()) {
     // A new document that cannot be made does not end start-up.
     pF_->IMFC()->FileNew();

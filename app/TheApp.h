@@ -35,6 +35,8 @@ class TheApp : public wxApp {
   // The toolkit's entries: OnInit runs InitInstance, OnExit ExitInstance;
   // the main loop's exception hook writes its record, beeps and goes on.
   bool OnInit() override;
+  // The main loop, or at once the status of a print run that has ended.
+  int OnRun() override;
   int OnExit() override;
   bool OnExceptionInMainLoop() override;
   void OnUnhandledException() override;
@@ -80,6 +82,8 @@ class TheApp : public wxApp {
   WindowViewServices views_;
   CommandDialogRunners dialogs_;
   bool running_ = false;
+  // Set once a print from the command line has run.
+  std::optional<int> printStatus_;
   struct OpenDialogs;
   std::unique_ptr<OpenDialogs> openDialogs_;
 };

@@ -12,7 +12,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
-  cups-daemon cups-client printer-driver-cups-pdf
+  cups-daemon cups-client printer-driver-cups-pdf libcups2-dev
   xdotool openbox wmctrl
   clang libclang-rt-14-dev
 )

@@ -33,6 +33,11 @@ ThreadTimings& Timings() {
   return timings;
 }
 
+bool& ThreadsOnOpen() {
+  static bool start = true;
+  return start;
+}
+
 void Activity(const std::wstring& text) { ActivityLog << (L"\n" + TimeStamp() + L" " + text); }
 
 }  // namespace
@@ -67,6 +72,7 @@ void QziDoc::ShutDownContent() {
 }
 
 void QziDoc::SetThreadTimings(const ThreadTimings& timings) { Timings() = timings; }
+void QziDoc::SetThreadsOnOpen(bool start) { ThreadsOnOpen() = start; }
 
 QziDocIStd& QziDoc::Std() { return *pF_->GetIStd(); }
 
@@ -131,7 +137,7 @@ bool QziDoc::OnOpenDocument(const wxString& file) {
     Shell().ShowMessageBox(OpenFailureText(path));
     return false;
   }
-  Std().StartThreads();
+  if (ThreadsOnOpen()) Std().StartThreads();
   if (lastReadWithoutInstruments_) {
     // Its instruments are in a form no longer read: a save must not write
     // over the file without them, so the document starts without a path.

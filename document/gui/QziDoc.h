@@ -64,6 +64,9 @@ class QziDoc : public wxDocument {
 
   // The timings the worker threads run with (tests shorten them).
   static void SetThreadTimings(const ThreadTimings& timings);
+  // While false, an opened document starts no worker thread: a print from
+  // the command line reads nothing from the line and records nothing.
+  static void SetThreadsOnOpen(bool start);
 
   void OnChangedViewList() override;
   void OnChangeFilename(bool) override {}

@@ -285,3 +285,13 @@ VANTOR_TOKEN(CTW_Load_Set)
 VANTOR_TOKEN(CTW_Graphic_Title)
 VANTOR_TOKEN(CTW_Date_Format)
 VANTOR_TOKEN(CTW_Gph_Nr_Fmt)
+
+// Printing from the command line: why a print run failed
+VANTOR_TOKEN(CTW_CL_Print_No_Document)
+VANTOR_TOKEN(CTW_CL_Print_File_Missing)
+VANTOR_TOKEN(CTW_CL_Print_File_Unreadable)
+VANTOR_TOKEN(CTW_CL_Print_File_Damaged)
+VANTOR_TOKEN(CTW_CL_Print_No_Printer)
+VANTOR_TOKEN(CTW_CL_Print_Unknown_Printer)
+VANTOR_TOKEN(CTW_CL_Print_No_Service)
+VANTOR_TOKEN(CTW_CL_Print_Failed)

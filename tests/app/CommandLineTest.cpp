@@ -10,6 +10,18 @@ namespace {
 
 using PardeloStravon::CCommandLineInfoEx;
 
+std::string Shown(const std::vector<std::wstring>& args) {
+  std::wstring shown;
+  for (const auto& a : args) shown += a + L" ";
+  return std::string(shown.begin(), shown.end());
+}
+
+CCommandLineInfoEx Parsed(const std::vector<std::wstring>& args) {
+  CCommandLineInfoEx info;
+  info.Parse(args);
+  return info;
+}
+
 TEST(CommandLine, SwitchesValuesTheDocumentAndTheSplash) {
   struct Case {
     std::vector<std::wstring> args;
@@ -40,16 +52,13 @@ TEST(CommandLine, SwitchesValuesTheDocumentAndTheSplash) {
       {{L"/automation"}, {{L"automation", L"TRUE"}}, L"", false},
       {{L"-DDE"}, {{L"DDE", L"TRUE"}}, L"", false},
       {{L"/Register"}, {{L"Register", L"TRUE"}}, L"", true},
-      // Printing from the command line is not built: the document just opens.
-      {{L"/p", L"net.qzid"}, {{L"p", L"net.qzid"}}, L"net.qzid", true},
+      // A print run shows no splash (the switches themselves: PrintSwitches).
+      {{L"/p", L"net.qzid"}, {{L"p", L"net.qzid"}}, L"net.qzid", false},
       {{L"-"}, {}, L"-", true},
   };
   for (const Case& c : cases) {
-    std::wstring shown;
-    for (const auto& a : c.args) shown += a + L" ";
-    SCOPED_TRACE(std::string(shown.begin(), shown.end()));
-    CCommandLineInfoEx info;
-    info.Parse(c.args);
+    SCOPED_TRACE(Shown(c.args));
+    const CCommandLineInfoEx info = Parsed(c.args);
     EXPECT_EQ(info.options_, c.options);
     EXPECT_EQ(info.FileName(), c.file);
     EXPECT_EQ(info.ShowSplash(), c.splash);
@@ -66,6 +75,49 @@ TEST(CommandLine, HasOptionComparesNamesExactly) {
   EXPECT_FALSE(info.HasOption(L"nologo"));
   EXPECT_TRUE(info.HasOption(L"Nologo"));
   EXPECT_FALSE(info.HasOption(L""));
+}
+
+TEST(CommandLine, PrintSwitchesNameTheDocumentAndThePrinter) {
+  using Command = CCommandLineInfoEx::ShellCommand;
+  struct Case {
+    std::vector<std::wstring> args;
+    Command command;
+    std::wstring file, printer, driver, port;
+  };
+  const Case cases[] = {
+      {{}, Command::FileNew, L"", L"", L"", L""},
+      {{L"net.qzid"}, Command::FileOpen, L"net.qzid", L"", L"", L""},
+      {{L"/p", L"net.qzid"}, Command::FilePrint, L"net.qzid", L"", L"", L""},
+      {{L"-p", L"/home/op/net.qzid"}, Command::FilePrint, L"/home/op/net.qzid", L"", L"", L""},
+      // The switch may follow the document; other switches change nothing.
+      {{L"net.qzid", L"/p"}, Command::FilePrint, L"net.qzid", L"", L"", L""},
+      {{L"-nologo", L"-p", L"net.qzid"}, Command::FilePrint, L"net.qzid", L"", L"", L""},
+      // "p" takes no printer: a second plain argument is nothing.
+      {{L"/p", L"net.qzid", L"Office"}, Command::FilePrint, L"net.qzid", L"", L"", L""},
+      // Without a document the run has nothing to print (it says so).
+      {{L"/p"}, Command::FilePrint, L"", L"", L"", L""},
+      {{L"/pt", L"net.qzid", L"Office"}, Command::FilePrintTo, L"net.qzid", L"Office", L"", L""},
+      {{L"-pt", L"net.qzid", L"Office", L"drv", L"lpt1", L"more"}, Command::FilePrintTo, L"net.qzid", L"Office", L"drv",
+       L"lpt1"},
+      {{L"/pt", L"net.qzid"}, Command::FilePrintTo, L"net.qzid", L"", L"", L""},
+      // The last of two print switches holds.
+      {{L"/pt", L"/p", L"net.qzid", L"Office"}, Command::FilePrint, L"net.qzid", L"", L"", L""},
+      // The shell's switches are named exactly: these open the document.
+      {{L"/P", L"net.qzid"}, Command::FileOpen, L"net.qzid", L"", L"", L""},
+      {{L"-PT", L"net.qzid", L"Office"}, Command::FileOpen, L"net.qzid", L"", L"", L""},
+      {{L"/print", L"net.qzid"}, Command::FileOpen, L"net.qzid", L"", L"", L""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Shown(c.args));
+    const CCommandLineInfoEx info = Parsed(c.args);
+    EXPECT_EQ(info.Command(), c.command);
+    EXPECT_EQ(info.FileName(), c.file);
+    EXPECT_EQ(info.PrinterName(), c.printer);
+    EXPECT_EQ(info.DriverName(), c.driver);
+    EXPECT_EQ(info.PortName(), c.port);
+    const bool print = c.command == Command::FilePrint || c.command == Command::FilePrintTo;
+    EXPECT_EQ(info.ShowSplash(), !print);
+  }
 }
 
 }  // namespace

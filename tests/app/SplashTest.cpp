@@ -105,8 +105,10 @@ TEST_F(SplashTest, ClosesByItsTimerOnceTheMainWindowExists) {
   EXPECT_EQ(splash_, nullptr);
 }
 
-TEST_F(SplashTest, NologoAndEmbeddingMakeNoSplashWindow) {
-  const std::vector<std::wstring> lines[] = {{L"-nologo"}, {L"/nologo", L"net.qzid"}, {L"-Embedding"}, {L"/dde"}};
+TEST_F(SplashTest, NologoEmbeddingAndPrintRunsMakeNoSplashWindow) {
+  const std::vector<std::wstring> lines[] = {{L"-nologo"},       {L"/nologo", L"net.qzid"},
+                                             {L"-Embedding"},    {L"/dde"},
+                                             {L"/p", L"net.qzid"}, {L"-pt", L"net.qzid", L"Office"}};
   for (const auto& line : lines) {
     SetApplicationArguments(line);
     const size_t windows = wxTopLevelWindows.size();

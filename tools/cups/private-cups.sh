@@ -141,7 +141,9 @@ if ! lpstat -r >/dev/null 2>&1; then
   exit 1
 fi
 # -P with a PPD file is what the driver offers; the deprecation warning is noise.
-lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd" 2>/dev/null
+# Poppler turns the jobs into PostScript: Ghostscript's way draws the text as
+# outlines, and the PDF would hold no text to read back.
+lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd" -o pdftops-renderer-default=pdftops 2>/dev/null
 lpadmin -d "$queue"
 echo "CUPS_SERVER=$CUPS_SERVER"
 echo "CUPS_PDF_DIR=$dir/pdf"

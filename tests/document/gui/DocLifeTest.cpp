@@ -208,6 +208,30 @@ TEST_F(DocLifeTest, CloseWithPeriodicReceptionNeedsTheUserPassword) {
   }
 }
 
+TEST_F(DocLifeTest, AnOpenWithoutThreadsShowsItsWindowsAndClosesUnattendedLeavingTheFile) {
+  // Periodic reception on and a user password: a close that asks nobody is
+  // the unattended one.
+  const std::wstring path = WriteDocFile("net.qzid", true, L"pw");
+  const std::string before = Bytes(path);
+  for (const bool threads : {false, true}) {
+    SCOPED_TRACE(threads ? "threads on open" : "no threads on open");
+    QziDoc::SetThreadsOnOpen(threads);
+    QziDoc* doc = templates_->OpenDocumentFile(path);
+    QziDoc::SetThreadsOnOpen(true);
+    ASSERT_NE(doc, nullptr);
+    PumpEvents();
+    EXPECT_EQ(doc->Std().ThreadsStarted(), threads);
+    EXPECT_EQ(ChildCount(), 2);
+    views_.asks = 0;
+    EXPECT_TRUE(doc->CloseUnattended());
+    PumpEvents();
+    EXPECT_EQ(views_.asks, 0);
+    EXPECT_EQ(OpenDoc(), nullptr);
+    EXPECT_EQ(Bytes(path), before);
+  }
+  EXPECT_TRUE(shell_.boxes.empty());
+}
+
 TEST_F(DocLifeTest, AFailedSaveOverAnExistingFileLeavesItAndTheDocumentModified) {
   const std::wstring path = WriteDocFile("net.qzid", false, L"");
   const std::string before = Bytes(path);
