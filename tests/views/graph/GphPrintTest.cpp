@@ -20,6 +20,7 @@
 #include "platform/gui/PrintTarget.h"
 #include "platform/gui/ResourceIds.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/NoPrintServer.h"
 #include "tests/support/PdfFiles.h"
 #include "tests/views/graph/GraphFixture.h"
 
@@ -119,12 +120,7 @@ TEST_F(GphPrintTest, PrintGraphic_Failures_ReturnFalseAndLog) {
       {"a file that cannot be written", &Doc(), PdfPath("missing/folder/graph.pdf"),
        L"Error in GphView::PrintGraphic()\n"},
   };
-  // No print server either, whatever queue the test run provides: the
-  // system's printing reads the server at its first use in this process,
-  // which is this test's.
-  const char* server = std::getenv("CUPS_SERVER");
-  const std::string oldServer = server ? server : "";
-  setenv("CUPS_SERVER", PdfPath("no-server.sock").c_str(), 1);
+  const TestSupport::NoPrintServer noServer(PdfPath("no-server.sock"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     errors_.Clear();
@@ -135,10 +131,6 @@ TEST_F(GphPrintTest, PrintGraphic_Failures_ReturnFalseAndLog) {
     EXPECT_EQ(GraphViewCount(), 0);
     EXPECT_TRUE(shell_.boxes.empty());  // the print pass runs unattended
   }
-  if (server)
-    setenv("CUPS_SERVER", oldServer.c_str(), 1);
-  else
-    unsetenv("CUPS_SERVER");
 }
 
 TEST_F(GphPrintTest, PrintPassOnADueNodePrintsThroughTheGraph) {

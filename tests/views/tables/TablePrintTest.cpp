@@ -25,6 +25,7 @@
 #include "platform/gui/ProgramIds.h"
 #include "platform/gui/ResourceIds.h"
 #include "tests/support/GuiTest.h"
+#include "tests/support/NoPrintServer.h"
 #include "tests/support/PdfReadback.h"
 #include "tests/views/tables/PdfWords.h"
 #include "tests/views/tables/TableViewsFixture.h"
@@ -344,6 +345,8 @@ TEST_F(TablePrint, AStatusFontTallerThanTheRowPitchPrintsNoRowBelowTheFooterRule
 }
 
 TEST_F(TablePrint, ADirectPrintWithoutAPrinterFailsAtOnceAndSaysSo) {
+  const TestSupport::NoPrintServer noServer(
+      (std::filesystem::temp_directory_path() / "vantor-no-print-server.sock").string());
   AddRooms(3);
   SetPrintToFile("");
   const auto start = std::chrono::steady_clock::now();
