@@ -9,6 +9,7 @@
 #include <boost/serialization/tracking.hpp>
 #include <boost/serialization/vector.hpp>
 
+#include "foundation/core/XmlWOArchive.h"
 #include "foundation/core/Assert.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "network/nodes/NodeImpl.h"
@@ -113,6 +114,8 @@ void Node::load(Archive& ar, const unsigned int /*version*/) {
 
 template void Node::save<boost::archive::xml_woarchive>(boost::archive::xml_woarchive&,
                                                         const unsigned int) const;
+// The document's own writer.
+template void Node::save<XmlWOArchive>(XmlWOArchive&, const unsigned int) const;
 template void Node::load<boost::archive::xml_wiarchive>(boost::archive::xml_wiarchive&,
                                                         const unsigned int);
 
