@@ -6,6 +6,7 @@
 #include <boost/serialization/nvp.hpp>
 #include <boost/serialization/string.hpp>
 #include <boost/serialization/tracking.hpp>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -137,8 +138,16 @@ void WriteArchive(QziDocF& f, std::wostream& os) {
 
 }  // namespace
 
+namespace {
+
+// The size of the last document saved: the next one is most likely about
+// as large, and its bytes get that room, with some to spare, at once.
+std::atomic<std::size_t> lastSaved{0};
+
+}  // namespace
+
 std::string SaveDocXml(QziDocF& f) {
-  DocTextWriter text;
+  DocTextWriter text(lastSaved + lastSaved / 8);
   std::wostream os(&text);
   try {
     WriteArchive<XmlWOArchive>(f, os);
@@ -146,7 +155,9 @@ std::string SaveDocXml(QziDocF& f) {
     text.Take();  // the stream's own cause, when it failed
     throw;
   }
-  return text.Take();
+  std::string bytes = text.Take();
+  lastSaved = bytes.size();
+  return bytes;
 }
 
 void SaveDocXmlArchive(QziDocF& f, std::wostream& os) {

@@ -44,7 +44,13 @@ char* PutEncoded(char* out, wchar_t c) {
 // MostBytes bytes for each character.
 void AppendEncoded(std::string& bytes, const wchar_t* begin, const wchar_t* end, char* scratch) {
   char* out = scratch;
-  for (const wchar_t* c = begin; c != end; ++c) out = PutEncoded(out, *c);
+  for (const wchar_t* c = begin; c != end; ++c) {
+    // Most of a document is ASCII other than line feeds.
+    if (*c >= 0 && *c < 0x80 && *c != L'\n')
+      *out++ = static_cast<char>(*c);
+    else
+      out = PutEncoded(out, *c);
+  }
   bytes.append(scratch, static_cast<std::size_t>(out - scratch));
 }
 
@@ -147,8 +153,9 @@ void CheckDocText(std::string_view bytes) {
   }
 }
 
-DocTextWriter::DocTextWriter()
+DocTextWriter::DocTextWriter(std::size_t expected)
     : wide_(new wchar_t[Chunk]), encoded_(new char[Chunk * MostBytes]) {
+  bytes_.reserve(expected);
   setp(wide_.get(), wide_.get() + Chunk);
 }
 

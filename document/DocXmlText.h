@@ -30,7 +30,9 @@ void CheckDocText(std::string_view bytes);
 // A wide stream's output, encoded as EncodeDocText does.
 class DocTextWriter : public std::wstreambuf {
  public:
-  DocTextWriter();
+  // Room for `expected` bytes is made at once: growing a text of megabytes
+  // step by step copies it over and over.
+  explicit DocTextWriter(std::size_t expected = 0);
   ~DocTextWriter() override;
   DocTextWriter(const DocTextWriter&) = delete;
   DocTextWriter& operator=(const DocTextWriter&) = delete;

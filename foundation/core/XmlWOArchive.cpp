@@ -51,13 +51,29 @@ XmlWOArchive::XmlWOArchive(std::wostream& os) : xml_woarchive_impl<XmlWOArchive>
 
 XmlWOArchive::~XmlWOArchive() = default;
 
-// Boost checks the stream before each value it writes.
+// Boost checks the stream before each value it writes; the characters go
+// to the stream's buffer as the stream's own output would put them.
 void XmlWOArchive::Write(const wchar_t* text, std::size_t n) {
   if (os.fail())
     boost::serialization::throw_exception(
         boost::archive::archive_exception(boost::archive::archive_exception::output_stream_error));
-  os.write(text, static_cast<std::streamsize>(n));
+  WriteUnchecked(text, n);
 }
+
+// Character by character into the buffer, which costs a store each: the
+// pieces are short, names and marks mostly.
+void XmlWOArchive::WriteUnchecked(const wchar_t* text, std::size_t n) {
+  std::wstreambuf& buffer = *os.rdbuf();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (std::wstreambuf::traits_type::eq_int_type(buffer.sputc(text[i]),
+                                                   std::wstreambuf::traits_type::eof())) {
+      os.setstate(std::ios::badbit);
+      return;
+    }
+  }
+}
+
+void XmlWOArchive::put(wchar_t c) { Write(&c, 1); }
 
 // Escaped as Boost escapes text, a piece at a time.
 template <class Char>
@@ -97,9 +113,9 @@ void XmlWOArchive::put(const char* s) {
   std::size_t k = 0;
   while (*s) {
     out[k++] = static_cast<wchar_t>(*s++);
-    if (k == Piece) os.write(out, k), k = 0;
+    if (k == Piece) WriteUnchecked(out, k), k = 0;
   }
-  os.write(out, static_cast<std::streamsize>(k));
+  WriteUnchecked(out, k);
 }
 
 }  // namespace PardeloStravon

@@ -8,6 +8,7 @@
 #include <boost/serialization/item_version_type.hpp>
 #include <boost/serialization/tracking.hpp>
 #include <boost/serialization/vector.hpp>
+#include <utility>
 
 #include "foundation/core/XmlWOArchive.h"
 #include "foundation/core/Assert.h"
@@ -109,7 +110,10 @@ void Node::load(Archive& ar, const unsigned int /*version*/) {
   ar >> make_nvp("nodeOpt_", in.nodeOpt_);
   RaiseShortPeriods(in.nodeOpt_);
   ar >> make_nvp("nodeSt_", in.nodeSt_);
-  *this = loaded;
+  // The loaded content takes this node's place, as an assignment would,
+  // without copying it once more.
+  in.lock_ = pImpl_->lock_;
+  std::swap(pImpl_, loaded.pImpl_);
 }
 
 template void Node::save<boost::archive::xml_woarchive>(boost::archive::xml_woarchive&,
