@@ -18,9 +18,6 @@ namespace PardeloStravon {
 
 namespace {
 
-// Characters escaped at a time.
-constexpr std::size_t Piece = 256;
-
 // What Boost's escaping writes for a character, or null.
 const wchar_t* Escaped(wchar_t c) {
   switch (c) {
@@ -51,45 +48,34 @@ XmlWOArchive::XmlWOArchive(std::wostream& os) : xml_woarchive_impl<XmlWOArchive>
 
 XmlWOArchive::~XmlWOArchive() = default;
 
-// Boost checks the stream before each value it writes; the characters go
-// to the stream's buffer as the stream's own output would put them.
-void XmlWOArchive::Write(const wchar_t* text, std::size_t n) {
+// Boost checks the stream before each value it writes.
+void XmlWOArchive::CheckStream() {
   if (os.fail())
     boost::serialization::throw_exception(
         boost::archive::archive_exception(boost::archive::archive_exception::output_stream_error));
-  WriteUnchecked(text, n);
 }
 
-// Character by character into the buffer, which costs a store each: the
-// pieces are short, names and marks mostly.
-void XmlWOArchive::WriteUnchecked(const wchar_t* text, std::size_t n) {
-  std::wstreambuf& buffer = *os.rdbuf();
-  for (std::size_t i = 0; i < n; ++i) {
-    if (std::wstreambuf::traits_type::eq_int_type(buffer.sputc(text[i]),
-                                                   std::wstreambuf::traits_type::eof())) {
-      os.setstate(std::ios::badbit);
-      return;
-    }
-  }
+// Into the stream's buffer, as the stream's own output would put it: a
+// store for each character, where a call of the stream costs a guard object
+// and a virtual call.
+void XmlWOArchive::PutRaw(wchar_t c) {
+  if (!os.good()) return;
+  if (std::wstreambuf::traits_type::eq_int_type(os.rdbuf()->sputc(c), std::wstreambuf::traits_type::eof()))
+    os.setstate(std::ios::badbit);
 }
 
-void XmlWOArchive::put(wchar_t c) { Write(&c, 1); }
-
-// Escaped as Boost escapes text, a piece at a time.
+// Escaped as Boost escapes text.
 template <class Char>
 void XmlWOArchive::WriteEscaped(const Char* s, std::size_t n) {
-  wchar_t out[Piece + 8];
-  std::size_t k = 0;
+  CheckStream();
   for (std::size_t i = 0; i < n; ++i) {
     const auto c = static_cast<wchar_t>(s[i]);
     if (const wchar_t* e = Escaped(c)) {
-      while (*e) out[k++] = *e++;
+      while (*e) PutRaw(*e++);
     } else {
-      out[k++] = c;
+      PutRaw(c);
     }
-    if (k >= Piece) Write(out, k), k = 0;
   }
-  Write(out, k);
 }
 
 // Narrow text that is not ASCII is multibyte text, which Boost's own way
@@ -107,15 +93,14 @@ void XmlWOArchive::save(const std::string& s) {
 
 void XmlWOArchive::save(const std::wstring& ws) { WriteEscaped(ws.data(), ws.size()); }
 
+void XmlWOArchive::put(wchar_t c) {
+  CheckStream();
+  PutRaw(c);
+}
+
 // The archive's marks, unchecked as Boost writes them.
 void XmlWOArchive::put(const char* s) {
-  wchar_t out[Piece];
-  std::size_t k = 0;
-  while (*s) {
-    out[k++] = static_cast<wchar_t>(*s++);
-    if (k == Piece) WriteUnchecked(out, k), k = 0;
-  }
-  WriteUnchecked(out, k);
+  while (*s) PutRaw(static_cast<wchar_t>(*s++));
 }
 
 }  // namespace PardeloStravon

@@ -6,9 +6,9 @@
 // that makes and destroys a UTF-8 locale facet for each tag, and every
 // character with its own call of the stream: in a document of thousands of
 // elements that is most of the time a save takes. The names and marks the
-// archive writes are ASCII and are written here as they stand, and the text
-// goes to the stream's buffer in pieces; any other narrow text still takes
-// Boost's own way.
+// archive writes are ASCII and are written here as they stand, and every
+// character goes straight into the stream's buffer; any other narrow text
+// still takes Boost's own way.
 #include <boost/archive/xml_woarchive.hpp>
 #include <string>
 
@@ -34,8 +34,8 @@ class XmlWOArchive : public boost::archive::xml_woarchive_impl<XmlWOArchive> {
   void put(const char* s);
 
  private:
-  void Write(const wchar_t* text, std::size_t n);
-  void WriteUnchecked(const wchar_t* text, std::size_t n);
+  void CheckStream();
+  void PutRaw(wchar_t c);
   template <class Char>
   void WriteEscaped(const Char* s, std::size_t n);
 };
