@@ -126,19 +126,11 @@ void CheckIsXml(std::string_view bytes) {
   throw std::runtime_error(text);
 }
 
-}  // namespace
-
-namespace {
-
 template <class Archive>
 void WriteArchive(QziDocF& f, std::wostream& os) {
   Archive ar(os);
   ar << make_nvp("qziDocF_", f);
 }  // the archive writes the root's end tag here
-
-}  // namespace
-
-namespace {
 
 // The size of the last document saved: the next one is most likely about
 // as large, and its bytes get that room, with some to spare, at once.
@@ -147,7 +139,8 @@ std::atomic<std::size_t> lastSaved{0};
 }  // namespace
 
 std::string SaveDocXml(QziDocF& f) {
-  DocTextWriter text(lastSaved + lastSaved / 8);
+  const std::size_t expected = lastSaved;
+  DocTextWriter text(expected + expected / 8);
   std::wostream os(&text);
   try {
     WriteArchive<XmlWOArchive>(f, os);
