@@ -1,14 +1,17 @@
 #include "document/DocXmlFormat.h"
 
+#include <boost/archive/archive_exception.hpp>
 #include <boost/archive/xml_wiarchive.hpp>
 #include <boost/archive/xml_woarchive.hpp>
 #include <boost/serialization/nvp.hpp>
 #include <boost/serialization/string.hpp>
 #include <boost/serialization/tracking.hpp>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <sstream>
+#include <istream>
+#include <ostream>
 #include <stdexcept>
 
 #include "document/DocXmlGuards.h"
@@ -19,6 +22,7 @@
 #include "document/QziDocIMFC.h"
 #include "document/QziDocIStdImpl.h"
 #include "foundation/core/XmlArchiveRead.h"
+#include "foundation/core/XmlWOArchive.h"
 #include "foundation/core/FrameworkSerialization.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/WrapSize_t.h"
@@ -122,23 +126,44 @@ void CheckIsXml(std::string_view bytes) {
   throw std::runtime_error(text);
 }
 
+template <class Archive>
+void WriteArchive(QziDocF& f, std::wostream& os) {
+  Archive ar(os);
+  ar << make_nvp("qziDocF_", f);
+}  // the archive writes the root's end tag here
+
+// The size of the last document saved: the next one is most likely about
+// as large, and its bytes get that room, with some to spare, at once.
+std::atomic<std::size_t> lastSaved{0};
+
 }  // namespace
 
 std::string SaveDocXml(QziDocF& f) {
-  std::wostringstream os;
-  {
-    boost::archive::xml_woarchive ar(os);
-    ar << make_nvp("qziDocF_", f);
-  }  // the archive writes the root's end tag here
-  return EncodeDocText(os.str());
+  const std::size_t expected = lastSaved;
+  DocTextWriter text(expected + expected / 8);
+  std::wostream os(&text);
+  try {
+    WriteArchive<XmlWOArchive>(f, os);
+  } catch (const boost::archive::archive_exception&) {
+    text.Take();  // the stream's own cause, when it failed
+    throw;
+  }
+  std::string bytes = text.Take();
+  lastSaved = bytes.size();
+  return bytes;
+}
+
+void SaveDocXmlArchive(QziDocF& f, std::wostream& os) {
+  WriteArchive<boost::archive::xml_woarchive>(f, os);
 }
 
 void LoadDocXml(QziDocF& f, std::string_view bytes, const std::wstring& source) {
   CheckIsXml(bytes);
-  const std::wstring text = DecodeDocText(bytes);
+  CheckDocText(bytes);
   // The network is the one object held through a pointer.
-  CheckArchiveAttributes(text, {L"pIN_"});
-  std::wistringstream is(text);
+  CheckArchiveAttributes(bytes, {L"pIN_"});
+  DocTextReader text(bytes);
+  std::wistream is(&text);
   ReadXmlArchive(is, source,
                  [&f](boost::archive::xml_wiarchive& ar) { ar >> make_nvp("qziDocF_", f); });
 }

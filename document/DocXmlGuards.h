@@ -3,6 +3,7 @@
 // the archive itself would not survive.
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace PardeloStravon {
 
@@ -15,6 +16,11 @@ namespace PardeloStravon {
 //   named elements may be tracked (level 1, with an object_id), and no
 //   object_id_reference is accepted.
 // Throws std::runtime_error naming the element.
-void CheckArchiveAttributes(const std::wstring& text, const std::set<std::wstring>& tracked);
+void CheckArchiveAttributes(std::wstring_view text, const std::set<std::wstring>& tracked);
+
+// The same on the file's bytes, UTF-8 already checked: the marks of the
+// tags are ASCII, which no longer sequence holds. The tracked names are
+// ASCII.
+void CheckArchiveAttributes(std::string_view bytes, const std::set<std::wstring>& tracked);
 
 }  // namespace PardeloStravon

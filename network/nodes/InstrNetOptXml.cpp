@@ -7,6 +7,7 @@
 #include <boost/serialization/nvp.hpp>
 #include <memory>
 
+#include "foundation/core/XmlWOArchive.h"
 #include "network/nodes/InstrNetOptImpl.h"
 
 namespace PardeloStravon {
@@ -81,6 +82,8 @@ void InstrNetOpt::load(Archive& ar, const unsigned int /*version*/) {
 
 template void InstrNetOpt::save<boost::archive::xml_woarchive>(boost::archive::xml_woarchive&,
                                                                const unsigned int) const;
+// The document's own writer.
+template void InstrNetOpt::save<XmlWOArchive>(XmlWOArchive&, const unsigned int) const;
 template void InstrNetOpt::load<boost::archive::xml_wiarchive>(boost::archive::xml_wiarchive&,
                                                                const unsigned int);
 

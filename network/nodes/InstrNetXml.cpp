@@ -5,6 +5,7 @@
 #include <boost/serialization/map.hpp>
 #include <boost/serialization/nvp.hpp>
 
+#include "foundation/core/XmlWOArchive.h"
 #include "network/nodes/InstrNet.h"
 
 namespace PardeloStravon {
@@ -29,6 +30,8 @@ void InstrNet::load(Archive& ar, const unsigned int /*version*/) {
 
 template void InstrNet::save<boost::archive::xml_woarchive>(boost::archive::xml_woarchive&,
                                                             const unsigned int) const;
+// The document's own writer.
+template void InstrNet::save<XmlWOArchive>(XmlWOArchive&, const unsigned int) const;
 template void InstrNet::load<boost::archive::xml_wiarchive>(boost::archive::xml_wiarchive&,
                                                             const unsigned int);
 

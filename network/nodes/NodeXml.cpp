@@ -8,7 +8,9 @@
 #include <boost/serialization/item_version_type.hpp>
 #include <boost/serialization/tracking.hpp>
 #include <boost/serialization/vector.hpp>
+#include <utility>
 
+#include "foundation/core/XmlWOArchive.h"
 #include "foundation/core/Assert.h"
 #include "foundation/catalogue/InstrTable.h"
 #include "network/nodes/NodeImpl.h"
@@ -108,11 +110,16 @@ void Node::load(Archive& ar, const unsigned int /*version*/) {
   ar >> make_nvp("nodeOpt_", in.nodeOpt_);
   RaiseShortPeriods(in.nodeOpt_);
   ar >> make_nvp("nodeSt_", in.nodeSt_);
-  *this = loaded;
+  // The loaded content takes this node's place, as an assignment would,
+  // without copying it once more.
+  in.lock_ = pImpl_->lock_;
+  std::swap(pImpl_, loaded.pImpl_);
 }
 
 template void Node::save<boost::archive::xml_woarchive>(boost::archive::xml_woarchive&,
                                                         const unsigned int) const;
+// The document's own writer.
+template void Node::save<XmlWOArchive>(XmlWOArchive&, const unsigned int) const;
 template void Node::load<boost::archive::xml_wiarchive>(boost::archive::xml_wiarchive&,
                                                         const unsigned int);
 

@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "document/DocXmlFormat.h"
+#include "document/DocXmlText.h"
 #include "foundation/catalogue/Dictionary.h"
 #include "foundation/core/FrameworkAdapters.h"
 #include "network/nodes/InstrNetOpt.h"
 #include "network/nodes/InstrNet.h"
 #include "network/nodes/Node.h"
 #include "foundation/catalogue/InstrTable.h"
+#include "tests/document/DocChanged.h"
 #include "tests/document/DocFixture.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
 
 using namespace PardeloStravon;
 using namespace TestSupport;
@@ -27,6 +33,56 @@ TEST_F(DocXml, NewDocumentSavedAtOnce_IsTheHandWrittenFile) {
   EXPECT_EQ(ReadFileBytes(dir_.File("new.qzid")), golden);
   EXPECT_EQ(errors_.Text(), L"");
   SetCurrentLanguage(0);
+}
+
+// Where two large texts first differ, and a little of each from there: a
+// failure shows that instead of a diff of megabytes.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+  const auto at = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  if (at.first == a.end() && at.second == b.end()) return "";
+  const std::size_t offset = static_cast<std::size_t>(at.first - a.begin());
+  return "at byte " + std::to_string(offset) + ": \"" + a.substr(offset, 40) + "\" / \"" +
+         b.substr(offset, 40) + "\"";
+}
+
+// The file is Boost's own archive of the document, encoded, on a network
+// whose text crosses the pieces the streams convert many times, with names
+// to escape, characters beyond U+FFFF and line breaks.
+TEST_F(DocXml, ManyInstruments_TheBytesAreBoostsArchiveEncodedAndReadBack) {
+  ChangeEverything(Fresh());
+  AddEveryType(F());
+  InstrNet& net = Std().NetOpt().Network();
+  const std::wstring names[] = {L"<&>\"'", L"\u00E9\u20AC\U0001F600", L"a\nb\r\nc", L"plain"};
+  const std::vector<std::wstring> codes = InstrCodes();
+  for (int address = 20; address < 90; ++address) {
+    Node n(codes[address % codes.size()]);
+    n.Opt().nm_ = names[address % 4] + std::to_wstring(address);
+    net.InsertNew(address, n);
+  }
+  std::wostringstream reference;
+  SaveDocXmlArchive(F(), reference);
+  ASSERT_GT(reference.str().size(), 100000u);
+  const std::string bytes = SaveDocXml(F());
+  EXPECT_EQ(FirstDifference(bytes, EncodeDocText(reference.str())), "");
+  const std::size_t size = net.Size();
+  Fresh();
+  LoadDocXml(F(), bytes);
+  EXPECT_EQ(Std().NetOpt().Network().Size(), size);
+  EXPECT_EQ(Std().NetOpt().Network().GetPresent(22).Opt().nm_.get(), L"a\nb\r\nc22");
+  EXPECT_EQ(FirstDifference(SaveDocXml(F()), bytes), "");
+}
+
+TEST_F(DocXml, ACharacterBeyondUnicode_FailsTheSaveNamingIt) {
+  Fresh();
+  Node n(OneRunType);
+  n.Opt().nm_ = std::wstring(1, static_cast<wchar_t>(0x110000));
+  Std().NetOpt().Network().InsertNew(4, n);
+  try {
+    SaveDocXml(F());
+    ADD_FAILURE() << "saved";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("beyond U+10FFFF"), std::string::npos) << e.what();
+  }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 #include "document/DocXmlGuards.h"
+#include "document/DocXmlText.h"
 
 namespace PardeloStravon {
 namespace {
@@ -32,11 +35,35 @@ TEST(DocXmlGuards, AttributesTheArchiveWouldTrustBlindlyAreChecked) {
       {L"<a class_id=\"0\" object_id=\"_0\"/>", false},
       {L"<pIN_ class_id=\"0\" tracking_level=\"1\" object_id_reference=\"_0\"/>", false},
   };
+  // The loader checks the file's UTF-8 bytes, which must be judged alike.
   for (const Case& c : cases) {
-    if (c.passes)
-      EXPECT_NO_THROW(CheckArchiveAttributes(c.text, {L"pIN_"})) << c.text;
-    else
-      EXPECT_THROW(CheckArchiveAttributes(c.text, {L"pIN_"}), std::runtime_error) << c.text;
+    const std::string bytes = EncodeDocText(c.text);
+    if (c.passes) {
+      EXPECT_NO_THROW(CheckArchiveAttributes(std::wstring_view(c.text), {L"pIN_"})) << c.text;
+      EXPECT_NO_THROW(CheckArchiveAttributes(std::string_view(bytes), {L"pIN_"})) << bytes;
+    } else {
+      EXPECT_THROW(CheckArchiveAttributes(std::wstring_view(c.text), {L"pIN_"}), std::runtime_error) << c.text;
+      EXPECT_THROW(CheckArchiveAttributes(std::string_view(bytes), {L"pIN_"}), std::runtime_error) << bytes;
+    }
+  }
+}
+
+TEST(DocXmlGuards, TheRefusalShowsTheElementAlikeFromTextAndFromBytes) {
+  const std::wstring text = L"<\u00E9\U0001F600l class_id=\"0\" object_id=\"_0\"/>";
+  const std::string expected =
+      "an object number on an element that is not tracked in the element <??l class_id=\"0\" "
+      "object_id=\"_0\"/>";
+  const std::string bytes = EncodeDocText(text);
+  for (const bool fromBytes : {false, true}) {
+    try {
+      if (fromBytes)
+        CheckArchiveAttributes(std::string_view(bytes), {L"pIN_"});
+      else
+        CheckArchiveAttributes(std::wstring_view(text), {L"pIN_"});
+      ADD_FAILURE() << fromBytes;
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(e.what(), expected) << fromBytes;
+    }
   }
 }
 

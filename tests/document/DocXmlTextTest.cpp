@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <istream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -60,6 +63,46 @@ TEST(DocXmlText, BytesThatAreNoUtf8FailNamingTheOffset) {
     } catch (const std::runtime_error& e) {
       EXPECT_NE(std::string(e.what()).find(where), std::string::npos) << e.what();
     }
+  }
+}
+
+// A unit of 14 bytes repeated: its CR LF, its pair written in halves and
+// its multibyte characters fall on every place of the streams' pieces.
+std::string ManyUnits() {
+  std::string bytes;
+  for (int i = 0; i < 6000; ++i) bytes += "ab\r\n\xED\xA0\xBD\xED\xB8\x80\xC3\xA9\r";
+  return bytes;
+}
+
+TEST(DocXmlText, TheStreamsConvertAsTheWholeTextConverts) {
+  const std::string bytes = ManyUnits();
+  const std::wstring text = DecodeDocText(bytes);
+  DocTextReader reader(bytes);
+  std::wistream in(&reader);
+  const std::wstring read{std::istreambuf_iterator<wchar_t>(in), std::istreambuf_iterator<wchar_t>()};
+  EXPECT_EQ(read, text);
+
+  DocTextWriter writer;
+  std::wostream out(&writer);
+  // Characters one by one, and pieces of an odd length.
+  for (std::size_t at = 0; at < text.size(); at += 7) {
+    if (at % 2) out.put(text[at]), out.write(text.data() + at + 1, std::min<std::size_t>(6, text.size() - at - 1));
+    else out.write(text.data() + at, std::min<std::size_t>(7, text.size() - at));
+  }
+  EXPECT_EQ(writer.Take(), EncodeDocText(text));
+  EXPECT_EQ(writer.Take(), "");
+}
+
+TEST(DocXmlText, ACharacterBeyondUnicode_FailsTheWriterNamingIt) {
+  DocTextWriter writer;
+  std::wostream out(&writer);
+  out << L"ab" << static_cast<wchar_t>(0x110000) << std::flush;
+  EXPECT_TRUE(out.bad());
+  try {
+    writer.Take();
+    ADD_FAILURE() << "taken";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("beyond U+10FFFF"), std::string::npos) << e.what();
   }
 }
 
