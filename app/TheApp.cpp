@@ -8,8 +8,6 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
-#include <unistd.h>
-
 #include <csignal>
 
 #include "app/AppMessageBox.h"
@@ -18,6 +16,7 @@
 #include "app/CCommandLineInfoEx.h"
 #include "app/CSplash.h"
 #include "app/CommandLinePrint.h"
+#include "app/StandardError.h"
 #include "app/LogProfile.h"
 #include "app/MainFrame.h"
 #include "document/ShellServices.h"
@@ -73,15 +72,8 @@ void RecordAssertion(const wxString& file, int line, const wxString& func, const
                msg.ToStdWstring() + L" (" + file.ToStdWstring() + L":" + std::to_wstring(line) + L")\n");
 }
 
-// One line on standard error, written past the streams the logs took over.
-void WriteStandardError(const std::wstring& line) {
-  const std::string text = ToUtf8(ApplicationBaseName + L": " + line + L"\n");
-  for (std::size_t done = 0; done < text.size();) {
-    const ssize_t n = ::write(STDERR_FILENO, text.data() + done, text.size() - done);
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-}
+// One line on standard error, named after the program.
+void WriteStandardError(const std::wstring& line) { WriteStandardErrorLine(ApplicationBaseName + L": " + line); }
 
 }  // namespace
 
