@@ -7,17 +7,6 @@
 
 namespace PardeloStravon {
 
-const std::wstring CTW_PR_Enter_Integer = L"CTW_PR_Enter_Integer";
-const std::wstring CTW_PR_Enter_Number = L"CTW_PR_Enter_Number";
-const std::wstring CTW_PR_Enter_Date_Time = L"CTW_PR_Enter_Date_Time";
-const std::wstring CTW_PR_Integer_Between = L"CTW_PR_Integer_Between";
-const std::wstring CTW_PR_Enter_Duration = L"CTW_PR_Enter_Duration";
-const std::wstring CTW_PR_Duration_Between_For = L"CTW_PR_Duration_Between_For";
-const std::wstring CTW_PR_Value_Between_For = L"CTW_PR_Value_Between_For";
-const std::wstring CTW_PR_Days_Between_For = L"CTW_PR_Days_Between_For";
-const std::wstring CTW_PR_End_Before_Start = L"CTW_PR_End_Before_Start";
-const std::wstring CTW_PR_No_Printer = L"CTW_PR_No_Printer";
-
 const std::vector<const std::wstring*>& PromptTokens() {
   static const std::vector<const std::wstring*> tokens = {
       &CTW_PR_Enter_Integer,        &CTW_PR_Enter_Number,      &CTW_PR_Enter_Date_Time, &CTW_PR_Integer_Between,

@@ -7,20 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "foundation/catalogue/Tokens.h"
+
 namespace PardeloStravon {
 
-extern const std::wstring CTW_PR_Enter_Integer;
-extern const std::wstring CTW_PR_Enter_Number;
-extern const std::wstring CTW_PR_Enter_Date_Time;
-extern const std::wstring CTW_PR_Integer_Between;
-extern const std::wstring CTW_PR_Enter_Duration;
-extern const std::wstring CTW_PR_Duration_Between_For;
-extern const std::wstring CTW_PR_Value_Between_For;
-extern const std::wstring CTW_PR_Days_Between_For;
-extern const std::wstring CTW_PR_End_Before_Start;
-extern const std::wstring CTW_PR_No_Printer;
-
-// Every token above: each must be in the token table and in every
+// Every prompt token (Tokens.h): each must be in the token table and in every
 // translation table.
 const std::vector<const std::wstring*>& PromptTokens();
 

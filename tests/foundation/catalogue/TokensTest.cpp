@@ -21,7 +21,7 @@ TEST(Tokens, ConstantsAreBuiltBeforeTheStaticObjectsOfOtherUnits) {
 }
 
 TEST(Tokens, EveryConstantIsRegisteredOnceUnderItsOwnName) {
-  EXPECT_EQ(RegisteredTokens().size(), 271u);
+  EXPECT_EQ(RegisteredTokens().size(), 281u);
   EXPECT_EQ(RepeatedTokens(), L"");
   EXPECT_EQ(CTW_OK, L"CTW_OK");
   EXPECT_EQ(CTW_POP_File, L"CTW_POP_File");
