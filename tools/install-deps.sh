@@ -12,7 +12,7 @@ packages=(
   xvfb xauth imagemagick fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
-  xdotool
+  xdotool openbox
   clang libclang-rt-14-dev
 )
 
