@@ -142,7 +142,8 @@ note "Vantor $vantor_pid started for $seconds s in $run"
 
 # --- views through the keyboard
 main_window() { xdotool search --onlyvisible --pid "$vantor_pid" --name ' - plant.qzid$' 2>/dev/null | head -n 1; }
-# Brings the window whose title matches $1 to the front; fails after 15 s.
+# Brings the window whose title matches $1 to the front and prints its id;
+# fails after 15 s.
 front() {
   local id
   for _ in $(seq 30); do
@@ -151,11 +152,35 @@ front() {
       xdotool windowactivate --sync "$id" 2>/dev/null
       xdotool windowfocus --sync "$id" 2>/dev/null
       sleep 0.5
+      echo "$id"
       return 0
     fi
     sleep 0.5
   done
   return 1
+}
+# Picks the instrument in the instrument box. Where the box puts the focus
+# first varies from one opening to the next, so a click puts it into the
+# box's text field (at the top left of the dialog) before the keys.
+pick_instrument() {
+  local id WINDOW X Y WIDTH HEIGHT SCREEN
+  id=$(front '^Please select an instrument$') || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove --window "$id" $((WIDTH * 3 / 10)) $((HEIGHT * 19 / 100)) click 1
+  sleep 0.3
+  xdotool key --clearmodifiers ctrl+a "$1" Return
+}
+# Answers with Escape every box of the program still open, so that a view
+# that failed to open leaves no modal box behind.
+dismiss_boxes() {
+  local main id
+  main=$(main_window)
+  for id in $(xdotool search --onlyvisible --pid "$vantor_pid" --name . 2>/dev/null); do
+    [ "$id" = "$main" ] && continue
+    xdotool windowactivate --sync "$id" 2>/dev/null
+    xdotool key --clearmodifiers Escape
+    sleep 0.5
+  done
 }
 # The tab row of the lower pane, where the views open, and the right end of
 # its tabs: the close button of the last tab sits just inside it.
@@ -177,18 +202,17 @@ open_view() {
   xdotool windowactivate --sync "$window" 2>/dev/null
   if [ "$kind" = graph ]; then
     xdotool key --clearmodifiers alt+g
-    # The focus starts on OK: two tabs reach the instrument's box.
-    front '^Please select an instrument$' && xdotool key --clearmodifiers Tab Tab 1 Return &&
-      front '^Time range$' && xdotool key --clearmodifiers Return
+    pick_instrument 1 && front '^Time range$' >/dev/null && xdotool key --clearmodifiers Return
   else
     xdotool key --clearmodifiers ctrl+m
-    front '^Please select an instrument$' && xdotool key --clearmodifiers Tab Tab 2 Return
+    pick_instrument 2
   fi
   sleep 5
   after=$(tabs_end)
   if [ -z "$after" ] || [ "$after" = "$before" ]; then
     note "views: the $kind did not open"
     cp "$run/shots/now.png" "$run/shots/$kind-not-open-$views_opened.png"
+    dismiss_boxes
     return 1
   fi
   views_opened=$((views_opened + 1))
