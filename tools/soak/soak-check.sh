@@ -54,15 +54,18 @@ fail_each() {
   return 1
 }
 
-setting() { awk -F= -v k="$1" '$1 == k { sub(/^[^=]*=/, ""); print; exit }' "$run/run.env"; }
+declare -A setting=()
+while IFS='=' read -r key value; do
+  [ -n "$key" ] && setting[$key]=$value
+done <"$run/run.env"
 for key in start term ended warmup period lld doc_sha; do
-  if [ -z "$(setting "$key")" ]; then
+  if [ -z "${setting[$key]:-}" ]; then
     echo "FAIL setup: $run/run.env gives no $key"
     exit 1
   fi
 done
-start=$(setting start) term=$(setting term) ended=$(setting ended) warmup=$(setting warmup)
-period=$(setting period) lld=$(setting lld) doc_sha=$(setting doc_sha) status=$(setting status)
+start=${setting[start]} term=${setting[term]} ended=${setting[ended]} warmup=${setting[warmup]}
+period=${setting[period]} lld=${setting[lld]} doc_sha=${setting[doc_sha]} status=${setting[status]:-}
 
 # A log file and, where it was rotated, the part before, in order.
 log_text() {
