@@ -182,23 +182,30 @@ dismiss_boxes() {
     sleep 0.5
   done
 }
-# The tab row of the lower pane, where the views open, and the right end of
-# its tabs: the close button of the last tab sits just inside it.
-tab_row=964
-tabs_end() {
+# The tab rows of the two panes (a view opens in one or the other, as the
+# panes came out on the screen) and the right end of each row's tabs: the
+# close button of the last tab sits just inside it.
+tab_rows=(100 964)
+tabs_ends() {
+  local y
   import -window root "$run/shots/now.png" 2>/dev/null
-  convert "$run/shots/now.png" -crop "1270x1+0+$tab_row" txt:- 2>/dev/null |
-    awk -F'[ ,:]+' 'NR > 1 { c[$1] = $NF } END { for (x = 1268; x >= 0; --x) if (c[x] != c[1269]) { print x; exit } }'
+  for y in "${tab_rows[@]}"; do
+    convert "$run/shots/now.png" -crop "1270x1+0+$y" txt:- 2>/dev/null |
+      awk -F'[ ,:]+' 'NR > 1 { c[$1] = $NF }
+        END { for (x = 1268; x >= 0; --x) if (c[x] != c[1269]) { print x; exit } print 0 }'
+  done | tr '\n' ' '
 }
-views_opened=0 views_closed=0
+views_tried=0 views_opened=0 views_closed=0
 # Opens a graph of instrument 1 (Alt+G, the instrument, the time range) or
 # the settings form of instrument 2 (Ctrl+M, the instrument), then closes
 # it by its tab's close button: the program has no key for that.
 open_view() {
-  local kind=$1 window before after
+  local kind=$1 window before after row i
+  local -a was now
+  views_tried=$((views_tried + 1))
   window=$(main_window)
   [ -n "$window" ] || { note "views: no main window"; return 1; }
-  before=$(tabs_end)
+  before=$(tabs_ends)
   xdotool windowactivate --sync "$window" 2>/dev/null
   if [ "$kind" = graph ]; then
     xdotool key --clearmodifiers alt+g
@@ -208,22 +215,28 @@ open_view() {
     pick_instrument 2
   fi
   sleep 5
-  after=$(tabs_end)
-  if [ -z "$after" ] || [ "$after" = "$before" ]; then
+  after=$(tabs_ends)
+  read -r -a was <<<"$before"
+  read -r -a now <<<"$after"
+  row=
+  for i in "${!tab_rows[@]}"; do
+    [ "${now[$i]:-0}" -gt "${was[$i]:-0}" ] && row=$i
+  done
+  if [ -z "$row" ]; then
     note "views: the $kind did not open"
-    cp "$run/shots/now.png" "$run/shots/$kind-not-open-$views_opened.png"
+    cp "$run/shots/now.png" "$run/shots/$kind-not-open-$views_tried.png"
     dismiss_boxes
     return 1
   fi
   views_opened=$((views_opened + 1))
   [ "$views_opened" -le 2 ] && cp "$run/shots/now.png" "$run/shots/$kind.png"
-  xdotool mousemove --sync $((after - 10)) "$tab_row" click 1
+  xdotool mousemove --sync $((now[row] - 10)) "${tab_rows[$row]}" click 1
   sleep 2
-  if [ "$(tabs_end)" = "$before" ]; then
+  if [ "$(tabs_ends)" = "$before" ]; then
     views_closed=$((views_closed + 1))
   else
     note "views: the $kind did not close"
-    cp "$run/shots/now.png" "$run/shots/$kind-not-closed-$views_opened.png"
+    cp "$run/shots/now.png" "$run/shots/$kind-not-closed-$views_tried.png"
   fi
 }
 
