@@ -25,10 +25,34 @@ if ! bash tools/install-deps.sh --check; then
   fi
 fi
 
-launcher=()
-command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build "${launcher[@]}" >/dev/null
-cmake --build build -j"$(nproc)" --target Vantor instrument-simulator
+# Configures only a build folder without a configuration, or after a
+# CMakeLists.txt or a .cmake file changed since the last configuration;
+# otherwise a second start goes straight to the build, which finds nothing
+# to do.
+configure_needed() {
+  [ -f build/CMakeCache.txt ] || return 0
+  [ -n "$(find . -path './build*' -prune -o -path ./.git -prune -o \
+            \( -name CMakeLists.txt -o -name '*.cmake' \) -newer build/CMakeCache.txt -print -quit)" ]
+}
+if configure_needed; then
+  launcher=()
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B build "${launcher[@]}" >/dev/null
+  # A configuration that changes nothing leaves the cache as it was.
+  touch build/CMakeCache.txt
+fi
+# Builds only when a file of the repository changed since the demo's last
+# build: even a build with nothing to do walks every target's dependencies
+# for seconds.
+built=build/demo-built.stamp
+build_needed() {
+  [ -f "$built" ] || return 0
+  [ -n "$(find . -path './build*' -prune -o -path ./.git -prune -o -type f -newer "$built" -print -quit)" ]
+}
+if build_needed; then
+  cmake --build build -j"$(nproc)" --target Vantor instrument-simulator
+  touch "$built"
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vantor-demo-XXXXXX")
 cp tools/demo/plant.qzid "$work/"

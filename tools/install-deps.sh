@@ -17,11 +17,14 @@ packages=(
   clang libclang-rt-14-dev
 )
 
+# One query for all of them: the demo asks this at every start.
+declare -A installed=()
+while read -r name state; do
+  [ "$state" = "install ok installed" ] && installed[$name]=1
+done < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null)
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  [ -n "${installed[$p]:-}" ] || missing+=("$p")
 done
 
 if [ "${1:-}" = "--check" ]; then

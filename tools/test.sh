@@ -66,3 +66,8 @@ build/tools/soak/line-soak 1000 2>build/line-soak.log || {
   grep -a "false OK\|link state\|hung" build/line-soak.log | tail -20
   exit 1
 }
+# The real program for 3 minutes under a virtual display, against the
+# simulator with random faults and an outage of the line; vantor-soak.sh and
+# soak-check.sh say what it samples and what fails it.
+rm -rf build/soak/test-run
+bash tools/soak/vantor-soak.sh 180 build/soak/test-run

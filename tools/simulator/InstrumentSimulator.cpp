@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <random>
 #include <thread>
 
 #include "network/serial/IntelHex.h"
@@ -101,7 +102,7 @@ std::string AnswerText(const Record& answer, std::optional<Fault> fault, const O
 }  // namespace
 
 struct InstrumentSimulator::Impl {
-  explicit Impl(const Options& o) : options(o), lateDelay(o.lateDelay) {}
+  explicit Impl(const Options& o) : options(o), lateDelay(o.lateDelay), random(o.randomSeed) {}
 
   const Options options;
   Platform::PseudoTerminal line;
@@ -113,6 +114,7 @@ struct InstrumentSimulator::Impl {
   std::map<int, Instrument> instruments;
   std::deque<ArmedFault> faults;
   std::chrono::milliseconds lateDelay;
+  std::mt19937 random;
   std::vector<Received> received;
   std::vector<std::string> texts;
   std::string raw;
@@ -271,6 +273,10 @@ std::optional<Fault> InstrumentSimulator::Impl::TakeFault(int address) {
     if (it->times > 0 && --it->times == 0) faults.erase(it);
     return f;
   }
+  if (options.randomFaultRate > 0 && !options.randomFaults.empty() &&
+      std::uniform_real_distribution<double>(0, 1)(random) < options.randomFaultRate)
+    return options.randomFaults[std::uniform_int_distribution<std::size_t>(
+        0, options.randomFaults.size() - 1)(random)];
   return std::nullopt;
 }
 

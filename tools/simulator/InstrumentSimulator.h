@@ -56,6 +56,12 @@ struct Options {
   int otherAddressField = -1;
   // What a garbage answer sends; it must hold no colon.
   std::string garbage = "GARBAGE#GARBAGE#";
+  // Besides the armed faults: the share of answers (0 to 1) that get one of
+  // randomFaults, drawn from a generator started with randomSeed.
+  double randomFaultRate = 0;
+  std::vector<Fault> randomFaults = {Fault::garbage, Fault::silence, Fault::wrongEcho,
+                                     Fault::lateAnswer};
+  unsigned randomSeed = 1;
 };
 
 class InstrumentSimulator {
