@@ -22,6 +22,20 @@ ScrollCode CodeOf(const wxEventType type) {
   return SB_OTHER;  // tracking, top, bottom
 }
 
+// The toolkit's assertion on every new child walks all its siblings: with
+// thousands of controls that check alone grows with their square. Only the
+// building of the controls goes without it.
+class NoAssertions {
+ public:
+  NoAssertions() : kept_(wxSetAssertHandler(nullptr)) {}
+  ~NoAssertions() { wxSetAssertHandler(kept_); }
+  NoAssertions(const NoAssertions&) = delete;
+  NoAssertions& operator=(const NoAssertions&) = delete;
+
+ private:
+  wxAssertHandler_t kept_;
+};
+
 }  // namespace
 
 DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
@@ -33,7 +47,12 @@ DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
                           wxVSCROLL | wxHSCROLL | wxALWAYS_SHOW_SB | wxTAB_TRAVERSAL);
   content_->SetFont(GetFont());
   // The texts are known when the template is made: they get their room at once.
-  GiveTextsRoom(*content_, items, BuildControls(*content_, items));
+  std::vector<wxWindow*> controls;
+  {
+    NoAssertions quiet;
+    controls = BuildControls(*content_, items);
+  }
+  GiveTextsRoom(*content_, items, controls);
   SetClientSize(DialogSizeToPixels(*content_, dialog));
   content_->SetSize(GetClientSize());
   Bind(wxEVT_INIT_DIALOG, &DlgScroll::OnInitDialogEvent, this);
