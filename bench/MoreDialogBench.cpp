@@ -1,9 +1,10 @@
-// Opening the advanced options dialog (template, controls, first Refresh)
-// and reading its cells on OK, for the largest shipped instrument type and
+// Opening the advanced options dialog (template, controls, first Refresh,
+// first paint) against the goals a user's wait sets, reading its cells on OK, for the largest shipped instrument type and
 // a synthetic one of 300 parameters in 30 sub-groups. Needs a display: run
 // under xvfb-run.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 
 #include "bench/BenchToolkit.h"
@@ -51,16 +52,23 @@ struct OpenMore {
   }
 };
 
-void Open(benchmark::State& state, const std::wstring& code) {
+// goalMs: the longest a user should wait for the dialog; x_goal is the mean
+// opening time over it (below 1 meets the goal).
+void Open(benchmark::State& state, const std::wstring& code, double goalMs) {
   std::size_t controls = 0;
+  std::chrono::steady_clock::duration opening{};
   for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
     auto more = std::make_unique<OpenMore>(code);
+    opening += std::chrono::steady_clock::now() - start;
     controls = more->dialog->Content().GetChildren().size();
     state.PauseTiming();
     more.reset();
     state.ResumeTiming();
   }
   state.counters["controls"] = static_cast<double>(controls);
+  const double meanMs = std::chrono::duration<double, std::milli>(opening).count() / static_cast<double>(state.iterations());
+  state.counters["x_goal"] = meanMs / goalMs;
 }
 
 void Read(benchmark::State& state, const std::wstring& code) {
@@ -88,8 +96,8 @@ void ScrollPages(benchmark::State& state, const std::wstring& code) {
   }
 }
 
-void BM_OpenMore_LargestShipped(benchmark::State& state) { Open(state, LargestShippedType()); }
-void BM_OpenMore_300Parameters(benchmark::State& state) { Open(state, TestSupport::LargeType); }
+void BM_OpenMore_LargestShipped(benchmark::State& state) { Open(state, LargestShippedType(), 300.0); }
+void BM_OpenMore_300Parameters(benchmark::State& state) { Open(state, TestSupport::LargeType, 2000.0); }
 void BM_ReadControls_LargestShipped(benchmark::State& state) { Read(state, LargestShippedType()); }
 void BM_ReadControls_300Parameters(benchmark::State& state) { Read(state, TestSupport::LargeType); }
 
@@ -106,5 +114,10 @@ BENCHMARK(BM_ScrollPageDownAndUp_300Parameters)->Unit(benchmark::kMillisecond)->
 }  // namespace
 
 int main(int argc, char** argv) {
-  return Bench::RunWithToolkit(argc, argv, [] { TestSupport::LoadNetworkTestCatalogue(); });
+  return Bench::RunWithToolkit(argc, argv, [] {
+    TestSupport::LoadNetworkTestCatalogue();
+    // The theme's style sheets, icons and fonts load with the first dialog
+    // of a session, before this one: not counted here.
+    OpenMore warmUp(LargestShippedType());
+  });
 }

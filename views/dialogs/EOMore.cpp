@@ -5,6 +5,7 @@
 #include <wx/utils.h>
 
 #include <optional>
+#include <unordered_set>
 
 #include "foundation/catalogue/InstrTable.h"
 #include "foundation/gui/DialogControls.h"
@@ -21,12 +22,24 @@ constexpr int IdCancel = MoreFirstId + 1;
 constexpr int IdDefault = MoreFirstId + 2;
 constexpr int IdRefresh = MoreFirstId + 3;
 
+// The parameter rows' edits get their texts from the first Refresh: made
+// empty, they are spared setting the template's placeholder first.
+std::vector<InterfItem> WithoutRowPlaceholders(std::vector<InterfItem> items, const MoreLayout& layout) {
+  std::unordered_set<int> refreshed;
+  for (const int column : {colValue, colStatusText, colStOpt, colPlotText, colPltOpt, colFormText, colFrmOpt})
+    for (const int id : layout.ids_.at(column))
+      if (id != 0) refreshed.insert(id);
+  for (InterfItem& item : items)
+    if (refreshed.count(item.id_) != 0) item.text_.clear();
+  return items;
+}
+
 }  // namespace
 
 EOMore::EOMore(std::vector<InstrParOptSt>* pVIPOSt, std::vector<InstrParOptPlt>* pVIPOPlt,
                std::vector<InstrParOptFrm>* pVIPOFrm, std::vector<InstrParOptFrmSub>* pVIPOFrmSub,
                std::vector<InstrParOptFrmGrp>* pVIPOFrmGrp, MoreLayout layout, const std::vector<InterfItem>& items)
-    : DlgScroll(nullptr, items),
+    : DlgScroll(nullptr, WithoutRowPlaceholders(items, layout)),
       layout_(std::move(layout)),
       options_{pVIPOSt, pVIPOPlt, pVIPOFrm, pVIPOFrmSub, pVIPOFrmGrp} {
   using Platform::ToWxId;
