@@ -55,6 +55,8 @@ std::vector<std::size_t> ShownSamples(const std::vector<long>& x, const std::vec
   // stays as the break.
   bool open = false;
   int column = 0, lowY = 0, highY = 0;
+  double lowV = 0, highV = 0;
+  const bool downwards = yk < 0;
   std::size_t firstI = 0, lowI = 0, highI = 0, lastI = 0;
   auto close = [&] {
     if (!open) return;
@@ -64,27 +66,48 @@ std::vector<std::size_t> ShownSamples(const std::vector<long>& x, const std::vec
     Keep(kept, lastI);
     open = false;
   };
-  for (std::size_t i = first; i < last; ++i) {
-    const double v = y[i];
-    if (!std::isfinite(v)) {
+  auto columnOf = [&](std::size_t i) { return Pixel(x0 + static_cast<double>(x[i]) * xk); };
+  for (std::size_t begin = first; begin < last;) {
+    // The samples of this pixel column, found by a galloping search over
+    // the ordered times rather than a pixel reckoned for every sample.
+    const int px = columnOf(begin);
+    std::size_t inside = begin, step = 1;
+    while (step < last - inside && columnOf(inside + step) == px) inside += step, step *= 2;
+    const auto end = static_cast<std::size_t>(
+        std::partition_point(x.begin() + static_cast<std::ptrdiff_t>(inside) + 1,
+                             x.begin() + static_cast<std::ptrdiff_t>(std::min(last, inside + step)),
+                             [&](const long& v) { return columnOf(static_cast<std::size_t>(&v - x.data())) == px; }) -
+        x.begin());
+    for (std::size_t i = begin; i < end; ++i) {
+      const double v = y[i];
+      if (!std::isfinite(v)) {
+        close();
+        Keep(kept, i);
+        continue;
+      }
+      if (open && px == column) {
+        // Screen y grows downwards: the lowest value has the largest y.
+        // Only a value beyond the extremes so far can move them, and only
+        // when its pixel does: most samples need no pixel at all.
+        if (v < lowV || !downwards) {
+          const int py = Pixel(y0 + v * yk);
+          if (py > lowY) lowY = py, lowI = i, lowV = v;
+        }
+        if (v > highV || !downwards) {
+          const int py = Pixel(y0 + v * yk);
+          if (py < highY) highY = py, highI = i, highV = v;
+        }
+        lastI = i;
+        continue;
+      }
       close();
-      Keep(kept, i);
-      continue;
+      open = true;
+      column = px;
+      lowY = highY = Pixel(y0 + v * yk);
+      lowV = highV = v;
+      firstI = lowI = highI = lastI = i;
     }
-    const int px = Pixel(x0 + static_cast<double>(x[i]) * xk);
-    if (open && px == column) {
-      const int py = Pixel(y0 + v * yk);
-      // Screen y grows downwards: the lowest value has the largest y.
-      if (py > lowY) lowY = py, lowI = i;
-      if (py < highY) highY = py, highI = i;
-      lastI = i;
-      continue;
-    }
-    close();
-    open = true;
-    column = px;
-    lowY = highY = Pixel(y0 + v * yk);
-    firstI = lowI = highI = lastI = i;
+    begin = end;
   }
   close();
   if (firstIn < last && !std::binary_search(kept.begin(), kept.end(), firstIn))

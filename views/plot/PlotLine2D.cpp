@@ -1,5 +1,9 @@
 #include "views/plot/PlotLine2D.h"
 
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -142,8 +146,19 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   // Strokes of at most eight points: the rasterizer's work grows faster
   // than the points of one stroke, and a noisy year's columns each run the
   // row's height, so short strokes draw it over ten times faster than one.
-  // Strokes share their end points, and round caps close the joins.
+  // Strokes share their end points, and round caps close the joins. With a
+  // graphics context, the pieces of a few columns go into one path of
+  // separate pieces instead, stroked at once.
+  wxGraphicsContext* gc = nullptr;
+  wxGraphicsPath batch;
+  std::size_t batched = 0;
+  constexpr std::size_t BatchColumns = 16;
   auto stroke = [&](const std::vector<wxPoint>& piece) {
+    if (gc && piece.size() > 1) {
+      batch.MoveToPoint(piece[0].x, piece[0].y);
+      for (std::size_t i = 1; i < piece.size(); ++i) batch.AddLineToPoint(piece[i].x, piece[i].y);
+      return;
+    }
     constexpr std::size_t Chunk = 8;
     for (std::size_t i = 0; i + 1 < piece.size(); i += Chunk - 1)
       dc.DrawLines(static_cast<int>(std::min(Chunk, piece.size() - i)), piece.data() + i);
@@ -190,50 +205,105 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
     return;
   }
 
-  // One pixel column at a time: its first, lowest, highest and last point,
-  // the lowest and highest in the order they came.
-  bool open = false;
-  int column = 0;
-  wxPoint firstP, lowP, highP, lastP;
-  std::size_t lowI = 0, highI = 0;
-  auto close = [&] {
-    if (!open) return;
-    points.push_back(firstP);
-    if (lowI < highI) {
-      points.push_back(lowP);
-      points.push_back(highP);
-    } else {
-      points.push_back(highP);
-      points.push_back(lowP);
-    }
-    points.push_back(lastP);
-    open = false;
+  // One pixel column at a time: its first, lowest, highest and last point.
+  struct Column {
+    wxPoint first, low, high, last;
+    bool joined;  // to the column before, no break between them
   };
+  std::vector<Column> columns;
+  bool open = false, joined = false;
   for (std::size_t i = first; i < last; ++i) {
     const double y = data.Y(i);
     if (!std::isfinite(y)) {
-      close();
-      flush();
+      open = joined = false;
       continue;
     }
     const wxPoint p = pixel(i, y);
-    if (open && p.x == column) {
+    if (open && p.x == columns.back().first.x) {
+      Column& c = columns.back();
       // Screen y grows downwards: the lowest value has the largest y.
-      if (p.y > lowP.y) { lowP = p; lowI = i; }
-      if (p.y < highP.y) { highP = p; highI = i; }
-      lastP = p;
+      if (p.y > c.low.y) c.low = p;
+      if (p.y < c.high.y) c.high = p;
+      c.last = p;
       continue;
     }
-    close();
-    open = true;
-    column = p.x;
-    firstP = lowP = highP = lastP = p;
-    lowI = highI = i;
+    columns.push_back(Column{p, p, p, p, joined});
+    open = joined = true;
   }
-  close();
-  // Repeated points add nothing to the drawing.
-  points.erase(std::unique(points.begin(), points.end()), points.end());
-  flush();
+  // On a screen with a solid pen, a column's run covers the pen's width of
+  // pixel columns whole between its end rows: that part is filled as a
+  // rectangle, which needs no smoothing, and only the ends and the joins
+  // that leave the runs are stroked. A join lying inside both columns'
+  // filled runs falls on pixels they cover already.
+  double sx = 0, sy = 0, lx = 0, ly = 0;
+  dc.GetUserScale(&sx, &sy);
+  dc.GetLogicalScale(&lx, &ly);
+  const bool screen = wxDynamicCast(&dc, wxMemoryDC) || wxDynamicCast(&dc, wxWindowDC);
+  gc = screen && sx == 1 && sy == 1 && lx == 1 && ly == 1 ? dc.GetGraphicsContext() : nullptr;
+  wxGraphicsPath runs;
+  if (gc) batch = gc->CreatePath(), runs = gc->CreatePath();
+  // An odd width is drawn on the pixels' centres, an even one on their edges.
+  const double offset = w % 2 ? 0.5 : 0.0, half = w / 2.0;
+  // Inside the area, its far edges included, the strokes need no clipping.
+  auto inBox = [&](const Column& c) {
+    return c.first.x >= box.x && c.first.x <= box.x + box.width && c.high.y >= box.y && c.low.y <= box.y + box.height;
+  };
+  // The rows a column's run covers whole: [top, bottom).
+  auto filledTop = [&](const Column& c) { return std::ceil(c.high.y + offset); };
+  auto filledBottom = [&](const Column& c) { return std::floor(c.low.y + offset); };
+  for (std::size_t k = 0; k < columns.size(); ++k) {
+    const Column& c = columns[k];
+    if (gc && inBox(c)) {
+      const int x = c.first.x, top = c.high.y, bottom = c.low.y;
+      const Column* before = c.joined ? &columns[k - 1] : nullptr;
+      if (before) {
+        const double from = std::min(before->last.y, c.first.y) + offset - half;
+        const double to = std::max(before->last.y, c.first.y) + offset + half;
+        // The join's stroke stays within its end points' box grown by half
+        // the pen, which the two runs cover when they are near enough.
+        const bool covered = inBox(*before) && x - before->first.x <= w && filledTop(c) <= from && filledBottom(c) >= to &&
+                             filledTop(*before) <= from && filledBottom(*before) >= to;
+        if (!covered) {
+          points = {before->last, c.first};
+          flush();
+        }
+      }
+      if (bottom - top >= 2) {
+        const double fillTop = filledTop(c), fillBottom = filledBottom(c);
+        if (fillBottom > fillTop) runs.AddRectangle(x + offset - half, fillTop, w, fillBottom - fillTop);
+        points = {wxPoint(x, top), wxPoint(x, top + 1)};
+        flush();
+        points = {wxPoint(x, bottom - 1), wxPoint(x, bottom)};
+        flush();
+      } else if (bottom > top || !before) {
+        const bool lone = bottom == top && k + 1 < columns.size() && columns[k + 1].joined;
+        if (!lone) {
+          points = {wxPoint(x, top), wxPoint(x, bottom)};
+          flush();
+        }
+      }
+    } else {
+      const bool nearLow = std::abs(c.first.y - c.low.y) <= std::abs(c.first.y - c.high.y);
+      if (c.joined) points.push_back(columns[k - 1].last);
+      for (const wxPoint& p : {c.first, nearLow ? c.low : c.high, nearLow ? c.high : c.low})
+        if (points.empty() || points.back() != p) points.push_back(p);
+      // A lone point the next column joins is covered by that join.
+      if (points.size() == 1 && k + 1 < columns.size() && columns[k + 1].joined) points.clear();
+      flush();
+    }
+    if (gc && ++batched % BatchColumns == 0) {
+      gc->StrokePath(batch);
+      batch = gc->CreatePath();
+    }
+  }
+  if (gc) {
+    gc->StrokePath(batch);
+    gc->SetPen(wxNullGraphicsPen);
+    gc->SetBrush(wxBrush(ToWxColour(color_)));
+    gc->FillPath(runs, wxWINDING_RULE);
+    gc->SetPen(dc.GetPen());
+    gc->SetBrush(dc.GetBrush());
+  }
 }
 
 }  // namespace PardeloStravon
