@@ -11,9 +11,8 @@
 #include <chrono>
 #include <memory>
 
-#include "app/AppCommands.h"
-#include "app/MainFrame.h"
 #include "bench/BenchCatalogue.h"
+#include "bench/BenchMainFrame.h"
 #include "bench/BenchToolkit.h"
 #include "bench/YearRecording.h"
 #include "document/QziDocIStd.h"
@@ -54,17 +53,7 @@ struct Program {
   QziDoc* doc = nullptr;
 
   Program() {
-    ThreadTimings timings;
-    timings.executorPause = timings.tickPause = std::chrono::hours(1);
-    timings.heartbeatLimit = 1000000000;
-    timings.closeWaitLimit = 2;
-    timings.closeWaitPause = std::chrono::milliseconds(20);
-    QziDoc::SetThreadTimings(timings);
-    main = new MainFrame(manager);
-    main->BecomeMainWindow();
-    main->SetSize(Screen);
-    main->Show();
-    AddApplicationCommands(manager);
+    main = ShowBenchMainFrame(manager, Screen);
     doc = templates.FileNew();
     doc->Std().SetDocPath(Year().Folder() + L"/year.qzid");
     doc->Std().NetOpt().Network().InsertNew(Address, Node(Year().code));

@@ -16,9 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppCommands.h"
-#include "app/MainFrame.h"
 #include "bench/BenchCatalogue.h"
+#include "bench/BenchMainFrame.h"
 #include "bench/BenchToolkit.h"
 #include "document/QziDocIStd.h"
 #include "document/gui/DocTemplates.h"
@@ -77,17 +76,7 @@ struct Program {
   int fullPaints = 0;
 
   Program() {
-    ThreadTimings timings;
-    timings.executorPause = timings.tickPause = std::chrono::hours(1);
-    timings.heartbeatLimit = 1000000000;
-    timings.closeWaitLimit = 2;
-    timings.closeWaitPause = std::chrono::milliseconds(20);
-    QziDoc::SetThreadTimings(timings);
-    main = new MainFrame(manager);
-    main->BecomeMainWindow();
-    main->SetSize(Screen);
-    main->Show();
-    AddApplicationCommands(manager);
+    main = ShowBenchMainFrame(manager, Screen);
     doc = templates.FileNew();
     InstrNet& net = doc->Std().NetOpt().Network();
     const std::vector<std::wstring>& codes = InstrCodes();
