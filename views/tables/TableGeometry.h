@@ -38,8 +38,10 @@ std::wstring PageFooterText(int page, int count);
 constexpr int ColumnGapPosition = 10;
 
 // The smallest height of printed text, in the same units: a text's box
-// (ascent to descent) of 2.3 mm keeps the letters' em at 2 mm.
-constexpr int MinPrintedTextHeight = 23;
+// (ascent to descent) of 2.8 mm keeps it above 2 mm on every print path,
+// the system's print queues measuring fonts a little smaller than our own
+// PDF target does.
+constexpr int MinPrintedTextHeight = 28;
 
 // A slice [left, right) of a table's width printed as one band of a page.
 // A band that starts inside a column carries on that column's text from

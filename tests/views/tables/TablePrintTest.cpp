@@ -27,6 +27,7 @@
 #include "tests/support/GuiTest.h"
 #include "tests/support/NoPrintServer.h"
 #include "tests/support/PdfReadback.h"
+#include "tests/support/PrintQueue.h"
 #include "tests/views/tables/PdfWords.h"
 #include "tests/views/tables/TableViewsFixture.h"
 #include "views/tables/OptView.h"
@@ -216,6 +217,21 @@ class TablePrintPlant : public TablePrint {
     }
   }
   std::vector<wxView*> Views() { return {Find<OptView>(), Find<StsView>(), Find<SerView>()}; }
+  // Every word at least 2 mm high and none running into another on its page.
+  static void ExpectLegibleWords(const std::filesystem::path& pdf) {
+    const std::vector<TestSupport::PdfWord> words = TestSupport::PdfWords(pdf);
+    ASSERT_GT(words.size(), 20u);
+    double smallest = 1e9;
+    for (const auto& w : words) smallest = std::min(smallest, w.Height());
+    EXPECT_GE(smallest, 2.0 * TestSupport::PointsPerMm);
+    int overlaps = 0;
+    for (std::size_t i = 0; i < words.size(); ++i)
+      for (std::size_t j = i + 1; j < words.size() && words[j].page == words[i].page; ++j)
+        if (words[i].Overlaps(words[j]) && ++overlaps <= 5)
+          ADD_FAILURE() << "\"" << words[i].text << "\" runs into \"" << words[j].text << "\" on page "
+                        << words[i].page;
+    EXPECT_EQ(overlaps, 0);
+  }
 };
 
 // On A4 and US Letter, in both languages, every table prints its text at
@@ -239,18 +255,7 @@ TEST_F(TablePrintPlant, EveryTablePrintsLegiblyOnA4AndLetterInEachLanguage) {
         ASSERT_GE(pages, 1);
         std::filesystem::copy_file(pdf, TestSupport::ArtifactDir() / pdf.filename(),
                                    std::filesystem::copy_options::overwrite_existing);
-        const std::vector<TestSupport::PdfWord> words = TestSupport::PdfWords(pdf);
-        ASSERT_GT(words.size(), 20u);
-        double smallest = 1e9;
-        for (const auto& w : words) smallest = std::min(smallest, w.Height());
-        EXPECT_GE(smallest, 2.0 * TestSupport::PointsPerMm);
-        int overlaps = 0;
-        for (std::size_t i = 0; i < words.size(); ++i)
-          for (std::size_t j = i + 1; j < words.size() && words[j].page == words[i].page; ++j)
-            if (words[i].Overlaps(words[j]) && ++overlaps <= 5)
-              ADD_FAILURE() << "\"" << words[i].text << "\" runs into \"" << words[j].text << "\" on page "
-                            << words[i].page;
-        EXPECT_EQ(overlaps, 0);
+        ExpectLegibleWords(pdf);
         for (int p = 1; p <= std::min(pages, 2); ++p) {
           const wxImage image = RasterizePdfPage(pdf, p, 60);
           EXPECT_TRUE(HasInk(image));
@@ -258,6 +263,34 @@ TEST_F(TablePrintPlant, EveryTablePrintsLegiblyOnA4AndLetterInEachLanguage) {
                          wxBITMAP_TYPE_PNG);
         }
       }
+    }
+  }
+  EXPECT_TRUE(shell_.boxes.empty());
+}
+
+// The same through a real print queue, as a user's direct print reaches a
+// printer: the system's print path keeps the sizes and the header's room.
+TEST_F(TablePrintPlant, EveryTablePrintedThroughAQueueIsLegibleInEachLanguage) {
+  ASSERT_FALSE(TestSupport::TestPrintQueuePdfDir().empty());
+  SetPrintToFile("");
+  const char* names[] = {"options", "status", "serial"};
+  for (std::size_t language : {std::size_t(0), std::size_t(1)}) {
+    Std().SetLanguage(language);
+    for (std::size_t v = 0; v < 3; ++v) {
+      const std::string name = std::string("queue-") + names[v] + "-" + std::to_string(language);
+      SCOPED_TRACE(name);
+      const TestSupport::QueuedFiles before = TestSupport::QueuedPdfs();
+      Activate(Views()[v]);
+      main_->RouteCommand(ID_FILE_PRINT_DIRECT);
+      const std::filesystem::path queued = TestSupport::WaitForNewQueuedPdf(before);
+      ASSERT_FALSE(queued.empty()) << "the queue made no PDF";
+      const std::filesystem::path pdf = TestSupport::ArtifactDir() / ("legible-" + name + ".pdf");
+      std::filesystem::copy_file(queued, pdf, std::filesystem::copy_options::overwrite_existing);
+      ASSERT_GE(PdfPageCount(pdf), 1);
+      ExpectLegibleWords(pdf);
+      const wxImage image = RasterizePdfPage(pdf, 1, 60);
+      EXPECT_TRUE(HasInk(image));
+      image.SaveFile((TestSupport::ArtifactDir() / ("legible-" + name + "-page1.png")).string(), wxBITMAP_TYPE_PNG);
     }
   }
   EXPECT_TRUE(shell_.boxes.empty());
