@@ -316,6 +316,9 @@ if [ "$ended" = term ]; then
   done
   if kill -0 "$vantor_pid" 2>/dev/null; then
     ended=hung
+    # Where each thread waits is what a hang's cause is found from.
+    command -v gdb >/dev/null &&
+      timeout 60 gdb -p "$vantor_pid" -batch -ex "thread apply all bt" >"$run/hang-stacks.txt" 2>&1
     kill -KILL "$vantor_pid"
   fi
   wait "$vantor_pid" 2>/dev/null
