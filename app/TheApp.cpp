@@ -8,6 +8,7 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
+#include <chrono>
 #include <csignal>
 
 #include "app/AppMessageBox.h"
@@ -33,6 +34,7 @@
 #include "foundation/core/Paths.h"
 #include "foundation/core/TextConv.h"
 #include "foundation/core/TimeStamp.h"
+#include "platform/ExitWatchdog.h"
 #include "platform/gui/NativeDialog.h"
 
 namespace PardeloStravon {
@@ -58,6 +60,8 @@ constexpr unsigned SplashMinimumMs = 2000;
 constexpr int RecentFileCount = 16;
 // How often the logs look whether a count of repeated records is due.
 constexpr int LogTickMs = 1000;
+// From the end of the main loop to the end of the process at the latest.
+constexpr std::chrono::seconds ExitGrace{90};
 
 std::wstring& ProgramFolderOverride() {
   static std::wstring folder;
@@ -96,7 +100,14 @@ bool TheApp::OnInit() {
   return StartUp() || printStatus_.has_value();
 }
 
-int TheApp::OnRun() { return printStatus_ ? *printStatus_ : wxApp::OnRun(); }
+int TheApp::OnRun() {
+  const int status = printStatus_ ? *printStatus_ : wxApp::OnRun();
+  // Past its main loop the program only closes what is still open (a
+  // document's close waits for its line at most a minute): whatever blocks
+  // longer must not keep it alive, unattended and refusing the next start.
+  Platform::ArmExitWatchdog(ExitGrace, status, ToUtf8(ApplicationBaseName));
+  return status;
+}
 
 bool TheApp::StartUp() {
   wxSetAssertHandler(RecordAssertion);

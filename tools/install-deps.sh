@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev poppler-utils
   cups-daemon cups-client printer-driver-cups-pdf libcups2-dev
-  xdotool openbox wmctrl
+  xdotool openbox wmctrl gdb
   clang libclang-rt-14-dev
 )
 
