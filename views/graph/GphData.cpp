@@ -197,6 +197,21 @@ bool ReadHexByte(const char*& p, const char* end, unsigned char& out) {
 bool ReadHexRow(VUC& frame, const char*& p, const char* end) {
   unsigned char* byte = frame.data();
   unsigned char* const last = byte + frame.size();
+  // The files' own form, the whole frame's digits together: read without a
+  // branch per digit, and again below by the full rules if any was no digit.
+  if (end - p >= 2 * static_cast<std::ptrdiff_t>(frame.size())) {
+    unsigned kinds = 0;
+    for (std::size_t k = 0; k < frame.size(); ++k) {
+      const unsigned char high = KindOf(p[2 * k]);
+      const unsigned char low = KindOf(p[2 * k + 1]);
+      kinds |= high | low;
+      byte[k] = static_cast<unsigned char>(16 * high + low);
+    }
+    if (kinds < Space) {
+      p += 2 * frame.size();
+      return true;
+    }
+  }
   while (byte != last) {
     // The files' own form, two digits together, without a call per digit.
     if (end - p >= 2) {
