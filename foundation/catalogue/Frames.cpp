@@ -186,14 +186,16 @@ const boost::any& FrameParDecoder::Decode(const VUC& frame) {
 
 double FrameParDecoder::ToDouble(const VUC& frame) {
   if (number_ == nullptr) return type_->ToDouble(Decode(frame));
-  if (bitCount_ != 0) {
-    Gather(frame);
-    return number_(scratch_.data());
-  }
-  // Without bits, the parameter's bytes stand in the frame as its Decode
-  // takes them.
   CheckFrameLength(frame, frameLength_);
-  return number_(frame.data() + byteOffset_);
+  // Without bits, the parameter's bytes stand in the frame as its Decode
+  // takes them; a lone bit is the one byte GatherPar would make of it.
+  if (bitCount_ == 0) return number_(frame.data() + byteOffset_);
+  if (byteSize_ == 0 && bitCount_ == 1) {
+    const unsigned char bit = (frame[bitArea_ + firstBit_ / 8] >> (firstBit_ % 8)) & 1u;
+    return number_(&bit);
+  }
+  Gather(frame);
+  return number_(scratch_.data());
 }
 
 int AlarmCode(const InstrPars& pars, const InstrParValues& values) {
