@@ -51,8 +51,15 @@ class FrameParDecoder {
   // The decoded value as its range turns it into a number.
   double ToDouble(const VUC& frame);
 
+  // A unit type's number from the parameter's gathered bytes.
+  typedef double (*UnitNumber)(const unsigned char* bytes);
+
  private:
+  // The parameter's bytes into scratch_, as its type's Decode takes them.
+  void Gather(const VUC& frame);
+
   const RTTRange* type_;
+  UnitNumber number_;  // null: through the type and a boost::any
   unsigned frameLength_;
   unsigned byteOffset_;  // of the parameter's bytes
   unsigned byteSize_;

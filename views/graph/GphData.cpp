@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <fstream>
@@ -118,17 +119,33 @@ class LineSource {
   bool atEnd_ = false;
 };
 
+// Room for n records, backed by large pages where it spans them: they fault
+// in hundreds of times less often, and on a virtual machine each fault of a
+// small page costs tens of microseconds. Such room starts a large page of its
+// own, so that large pages cover it from its first record.
 template <typename T>
-void AdviseRoom(std::vector<T>& v) {
+void ReserveRoom(std::vector<T>& v, std::size_t n) {
+  if (n >= Platform::LargePageBytes / sizeof(T))
+    n = std::max(n, Platform::LargePageRequest(n * sizeof(T)) / sizeof(T));
+  v.reserve(n);
   Platform::AdviseLargePages(v.data(), v.capacity() * sizeof(T));
 }
 
+// The unfilled rest of the last large page the records touched, given back.
+template <typename T>
+void ReleaseUnfilled(std::vector<T>& v) {
+  if (v.capacity() * sizeof(T) < Platform::LargePageBytes) return;
+  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(v.data() + v.size());
+  const std::size_t toLargePage = (Platform::LargePageBytes - end % Platform::LargePageBytes) %
+                                  Platform::LargePageBytes;
+  Platform::ReleasePages(v.data() + v.size(),
+                         std::min(toLargePage, (v.capacity() - v.size()) * sizeof(T)));
+}
+
 // Room for every record the window and the rest of the stream can hold, so
-// that a year's series are not copied as they grow, backed by large pages
-// where it spans them: they fault in hundreds of times less often, and on a
-// virtual machine each fault of a small page costs tens of microseconds.
-// Untouched room costs no memory; the room is never more than the window's
-// seconds or the stream's lines, so a day's window spans no large page.
+// that a year's series are not copied as they grow. Untouched room costs no
+// memory. It is sized for no more records than the window's seconds or the
+// stream's lines, so a day's window spans no large page.
 void Reserve(GphData& data, std::istream& in, unsigned frameSize, std::time_t from,
              std::time_t to) {
   const std::streamsize available = in.rdbuf() ? in.rdbuf()->in_avail() : 0;
@@ -140,12 +157,8 @@ void Reserve(GphData& data, std::istream& in, unsigned frameSize, std::time_t fr
   const unsigned long long bySeconds = static_cast<unsigned long long>(to) - from + 1;
   const std::size_t n = bySeconds < byLines ? static_cast<std::size_t>(bySeconds) : byLines;
   try {
-    data.times_.reserve(n);
-    AdviseRoom(data.times_);
-    for (std::vector<double>& s : data.series_) {
-      s.reserve(n);
-      AdviseRoom(s);
-    }
+    ReserveRoom(data.times_, n);
+    for (std::vector<double>& s : data.series_) ReserveRoom(s, n);
   } catch (const std::exception&) {
     // Room the system will not give up front (a vast file, a vast window):
     // the series grow as they are read instead.
@@ -197,6 +210,21 @@ bool ReadHexByte(const char*& p, const char* end, unsigned char& out) {
 bool ReadHexRow(VUC& frame, const char*& p, const char* end) {
   unsigned char* byte = frame.data();
   unsigned char* const last = byte + frame.size();
+  // The files' own form, the whole frame's digits together: read without a
+  // branch per digit, and again below by the full rules if any was no digit.
+  if (end - p >= 2 * static_cast<std::ptrdiff_t>(frame.size())) {
+    unsigned kinds = 0;
+    for (std::size_t k = 0; k < frame.size(); ++k) {
+      const unsigned char high = KindOf(p[2 * k]);
+      const unsigned char low = KindOf(p[2 * k + 1]);
+      kinds |= high | low;
+      byte[k] = static_cast<unsigned char>(16 * high + low);
+    }
+    if (kinds < Space) {
+      p += 2 * frame.size();
+      return true;
+    }
+  }
   while (byte != last) {
     // The files' own form, two digits together, without a call per digit.
     if (end - p >= 2) {
@@ -268,6 +296,8 @@ GphData ReadGphData(const InstrPars& pars, const std::vector<InstrParOptPlt>& pl
     // the same second must not hide the readings of that second.
     last = t;
   }
+  ReleaseUnfilled(data.times_);
+  for (std::vector<double>& s : data.series_) ReleaseUnfilled(s);
   return data;
 }
 
