@@ -11,6 +11,7 @@
 #include <random>
 
 #include "tests/support/GuiTest.h"
+#include "tests/support/ImageDiff.h"
 #include "views/graph/GphLine.h"
 #include "views/plot/PlotView.h"
 
@@ -74,16 +75,6 @@ wxImage Drawn(wxBitmap& bitmap, PlotRegion& row) {
   return bitmap.ConvertToImage();
 }
 
-// Pixels that differ in any channel.
-int Differing(const wxImage& a, const wxImage& b) {
-  int n = 0;
-  for (int y = 0; y < a.GetHeight(); ++y)
-    for (int x = 0; x < a.GetWidth(); ++x)
-      n += a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
-           a.GetBlue(x, y) != b.GetBlue(x, y);
-  return n;
-}
-
 }  // namespace
 
 TEST(GphLine, DrawnFromItsColumnsSamples_GivesThePixelsOfEverySampleDecimated_AndSoDoesItsRedraw) {
@@ -112,9 +103,9 @@ TEST(GphLine, DrawnFromItsColumnsSamples_GivesThePixelsOfEverySampleDecimated_An
     const auto fromColumns = Row(*c.s, true, c.left, c.right, c.width);
     const wxImage expected = Drawn(plain, *everySample);
     const wxImage first = Drawn(graph, *fromColumns);
-    EXPECT_EQ(Differing(expected, first), 0);
+    EXPECT_EQ(TestSupport::DifferingPixels(expected, first), 0);
     const wxImage again = Drawn(graph, *fromColumns);
-    EXPECT_EQ(Differing(expected, again), 0);
+    EXPECT_EQ(TestSupport::DifferingPixels(expected, again), 0);
     if (c.s == &noisy && c.left == 0) {
       first.SaveFile((TestSupport::ArtifactDir() / "graph_line_columns.png").string(), wxBITMAP_TYPE_PNG);
       int ink = 0;
@@ -134,7 +125,7 @@ TEST(GphLine, KeptPixelsFollowTheZoomTheColourTheDataAndWhatLiesAround) {
   const auto fromColumns = Row(s, true, 0, end, 2);
   auto same = [&](const char* what) {
     SCOPED_TRACE(what);
-    EXPECT_EQ(Differing(Drawn(plain, *everySample), Drawn(graph, *fromColumns)), 0);
+    EXPECT_EQ(TestSupport::DifferingPixels(Drawn(plain, *everySample), Drawn(graph, *fromColumns)), 0);
   };
   same("first");
   wxBitmap scratch(4, 4, 24);
