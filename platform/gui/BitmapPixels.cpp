@@ -87,6 +87,34 @@ void BitmapPixels::Dirty(int left, int top, int right, int bottom) {
   dirtyBottom_ = std::max(dirtyBottom_, bottom);
 }
 
+bool BitmapPixels::Inside(const wxRect& r, wxRect& in) const {
+  in = wxRect(r.x + shift_.x, r.y + shift_.y, r.width, r.height);
+  return data_ && !in.IsEmpty() && clip_.Contains(in);
+}
+
+bool BitmapPixels::Read(const wxRect& r, std::vector<std::uint32_t>& kept) const {
+  wxRect in;
+  if (!Inside(r, in)) return false;
+  kept.resize(static_cast<std::size_t>(in.width) * in.height);
+  for (int y = 0; y < in.height; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(data_ + static_cast<std::ptrdiff_t>(in.y + y) * stride_);
+    std::copy(row + in.x, row + in.x + in.width, kept.begin() + static_cast<std::ptrdiff_t>(y) * in.width);
+  }
+  return true;
+}
+
+bool BitmapPixels::Write(const wxRect& r, const std::vector<std::uint32_t>& kept) {
+  wxRect in;
+  if (!Inside(r, in) || kept.size() != static_cast<std::size_t>(in.width) * in.height) return false;
+  for (int y = 0; y < in.height; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(data_ + static_cast<std::ptrdiff_t>(in.y + y) * stride_);
+    std::copy(kept.begin() + static_cast<std::ptrdiff_t>(y) * in.width,
+              kept.begin() + static_cast<std::ptrdiff_t>(y + 1) * in.width, row + in.x);
+  }
+  Dirty(in.x, in.y, in.GetRight(), in.GetBottom());
+  return true;
+}
+
 void BitmapPixels::Fill(const wxRect& r) {
   if (!data_) return;
   const wxRect in = wxRect(r.x + shift_.x, r.y + shift_.y, r.width, r.height).Intersect(clip_);

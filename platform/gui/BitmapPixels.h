@@ -27,8 +27,8 @@ class BitmapPixels {
   // gc while this lives: the context learns of the changed pixels when it
   // goes.
   static bool Reachable(wxGraphicsContext* gc);
-  // Every pixel written in the colour, opaque.
-  BitmapPixels(wxGraphicsContext* gc, const wxColour& colour);
+  // Every pixel filled or laid in the colour, opaque.
+  explicit BitmapPixels(wxGraphicsContext* gc, const wxColour& colour = *wxBLACK);
   ~BitmapPixels();
   BitmapPixels(const BitmapPixels&) = delete;
   BitmapPixels& operator=(const BitmapPixels&) = delete;
@@ -39,6 +39,10 @@ class BitmapPixels {
   // The colour laid over the mark's pixels from (x, y), each with its
   // coverage.
   void Lay(int x, int y, const std::vector<MarkPixel>& mark);
+  // The pixels of r row by row into kept, and kept back into r: false,
+  // with nothing copied, unless r lies inside the clip.
+  bool Read(const wxRect& r, std::vector<std::uint32_t>& kept) const;
+  bool Write(const wxRect& r, const std::vector<std::uint32_t>& kept);
 
  private:
   wxGraphicsContext* gc_ = nullptr;
@@ -49,6 +53,7 @@ class BitmapPixels {
   std::uint32_t ink_ = 0;
   int dirtyLeft_ = 0, dirtyTop_ = 0, dirtyRight_ = -1, dirtyBottom_ = -1;  // inclusive
   void Dirty(int left, int top, int right, int bottom);
+  bool Inside(const wxRect& r, wxRect& in) const;
 };
 
 }  // namespace Platform

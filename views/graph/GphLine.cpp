@@ -2,9 +2,12 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/graphics.h>
 
 #include <algorithm>
 #include <cmath>
+
+#include "platform/gui/BitmapPixels.h"
 
 namespace PardeloStravon {
 
@@ -210,25 +213,32 @@ void GphLine::Stroke(wxDC& dc, const PlotTransform& t) const {
   }
   Drawn& d = drawn_;
   wxImage beyond = Beyond(dc, rect, rowRect);
-  if (d.pixels.IsOk() && d.rowBrush == row->GetBrush() && d.axisBrush == axis->GetBrush() && d.rect == rect &&
-      d.row == rowRect && d.area == t.area && Same(d.limits, t.limits) && d.line == &line &&
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  if ((d.pixels.IsOk() || !d.kept.empty()) && d.rowBrush == row->GetBrush() && d.axisBrush == axis->GetBrush() &&
+      d.rect == rect && d.row == rowRect && d.area == t.area && Same(d.limits, t.limits) && d.line == &line &&
       d.width == line.GetLineWidth() && d.color.r == line.GetColor().r && d.color.g == line.GetColor().g &&
       d.color.b == line.GetColor().b && d.depth == dc.GetDepth() && SameImage(d.beyond, beyond)) {
-    dc.DrawBitmap(d.pixels, rect.GetTopLeft(), false);
-    return;
+    if (d.kept.empty()) {
+      dc.DrawBitmap(d.pixels, rect.GetTopLeft(), false);
+      return;
+    }
+    if (Platform::BitmapPixels(gc).Write(rect, d.kept)) return;
   }
   line.Draw(dc, t);
-  // Into the bitmap of the last drawing when it has the size: fresh memory
+  // Into the memory of the last drawing when it has the size: fresh memory
   // for every zoom step costs more than the copy.
-  wxBitmap pixels = std::move(d.pixels);
-  if (!pixels.IsOk() || pixels.GetSize() != rect.GetSize() || pixels.GetDepth() != dc.GetDepth())
-    pixels = wxBitmap(rect.GetSize(), dc.GetDepth());
-  {
+  std::vector<std::uint32_t> kept = std::move(d.kept);
+  wxBitmap pixels;
+  if (!Platform::BitmapPixels(gc).Read(rect, kept)) {
+    kept.clear();
+    pixels = std::move(d.pixels);
+    if (!pixels.IsOk() || pixels.GetSize() != rect.GetSize() || pixels.GetDepth() != dc.GetDepth())
+      pixels = wxBitmap(rect.GetSize(), dc.GetDepth());
     wxMemoryDC keep(pixels);
     keep.Blit(0, 0, rect.width, rect.height, &dc, rect.x, rect.y);
   }
   d = Drawn{row->GetBrush(), axis->GetBrush(), rect, rowRect, t.area, t.limits, &line, line.GetColor(),
-            line.GetLineWidth(), dc.GetDepth(), std::move(beyond), std::move(pixels)};
+            line.GetLineWidth(), dc.GetDepth(), std::move(beyond), std::move(kept), std::move(pixels)};
 }
 
 }  // namespace PardeloStravon
