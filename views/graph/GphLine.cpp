@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/gui/BitmapPixels.h"
+#include "views/graph/FiniteExtremes.h"
 
 namespace PardeloStravon {
 
@@ -81,6 +82,32 @@ std::vector<std::size_t> ShownSamples(const std::vector<long>& x, const std::vec
                              x.begin() + static_cast<std::ptrdiff_t>(std::min(last, inside + step)),
                              [&](const long& v) { return columnOf(static_cast<std::size_t>(&v - x.data())) == px; }) -
         x.begin());
+    // A column of finite values, the usual, from its extreme values: its
+    // lowest and highest samples are the first whose pixels are those of
+    // the extremes, and only samples within a pixel of them need one.
+    double lowest = 0, highest = 0;
+    if (FiniteExtremes(y.data() + begin, end - begin, lowest, highest)) {
+      close();
+      open = true;
+      column = px;
+      firstI = begin;
+      lastI = end - 1;
+      // Screen y grows downwards: the lowest value has the largest y.
+      const double lowEnd = downwards ? lowest : highest, highEnd = downwards ? highest : lowest;
+      auto firstAt = [&](double extreme) {
+        const int target = Pixel(y0 + extreme * yk);
+        // Far outside the device all pixels are one: every sample is near.
+        const bool clamped = target == Pixel(-1e300) || target == Pixel(1e300);
+        const double near = 1.0001 / std::abs(yk);
+        for (std::size_t i = begin; i < end; ++i)
+          if ((clamped || std::abs(y[i] - extreme) < near) && Pixel(y0 + y[i] * yk) == target) return i;
+        return begin;
+      };
+      lowI = yk == 0 ? begin : firstAt(lowEnd);
+      highI = yk == 0 ? begin : firstAt(highEnd);
+      begin = end;
+      continue;
+    }
     for (std::size_t i = begin; i < end; ++i) {
       const double v = y[i];
       if (!std::isfinite(v)) {
