@@ -317,8 +317,12 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
     if (direct) {
       FindSegmentMarks(w, pieces);
       Platform::BitmapPixels pixels(gc, ToWxColour(color_));
-      for (std::size_t k = 0; k < pieces.size(); ++k)
-        pixels.Lay(starts[k].x, starts[k].y, SegmentMark(w, pieces[k].dx, pieces[k].dy));
+      // Most pieces are the runs' one-pixel ends: their mark found once.
+      const std::vector<MarkPixel>& end = SegmentMark(w, 0, 1);
+      for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const MarkPiece& p = pieces[k];
+        pixels.Lay(starts[k].x, starts[k].y, p.dx == 0 && p.dy == 1 ? end : SegmentMark(w, p.dx, p.dy));
+      }
       for (const wxRect& r : runRects) pixels.Fill(r);
       return;
     }
