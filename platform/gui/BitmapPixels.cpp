@@ -149,14 +149,17 @@ inline std::uint32_t Over(std::uint32_t s, std::uint32_t d, std::uint32_t m) {
 
 }  // namespace
 
-void BitmapPixels::Lay(int x, int y, const std::vector<MarkPixel>& mark) {
+void BitmapPixels::Lay(int x, int y, const std::vector<MarkPixel>& mark, const wxRect& skip) {
   if (!data_ || mark.empty()) return;
+  const wxRect skipped(skip.x + shift_.x, skip.y + shift_.y, skip.width, skip.height);
   x += shift_.x;
   y += shift_.y;
   int left = x, top = y, right = x, bottom = y;
   for (const MarkPixel& p : mark) {
     const int px = x + p.dx, py = y + p.dy;
     if (px < clip_.x || py < clip_.y || px >= clip_.x + clip_.width || py >= clip_.y + clip_.height || !p.coverage)
+      continue;
+    if (px >= skipped.x && py >= skipped.y && px < skipped.x + skipped.width && py < skipped.y + skipped.height)
       continue;
     auto& d = reinterpret_cast<std::uint32_t*>(data_ + static_cast<std::ptrdiff_t>(py) * stride_)[px];
     d = Over(ink_, d, std::min(p.coverage, 255u));

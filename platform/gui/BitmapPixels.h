@@ -37,8 +37,8 @@ class BitmapPixels {
   // Pixels in the context's coordinates, limited to its clip.
   void Fill(const wxRect& r);
   // The colour laid over the mark's pixels from (x, y), each with its
-  // coverage.
-  void Lay(int x, int y, const std::vector<MarkPixel>& mark);
+  // coverage, but those in skip (to be filled whole afterwards).
+  void Lay(int x, int y, const std::vector<MarkPixel>& mark, const wxRect& skip = wxRect());
   // The pixels of r row by row into kept, and kept back into r: false,
   // with nothing copied, unless r lies inside the clip.
   bool Read(const wxRect& r, std::vector<std::uint32_t>& kept) const;

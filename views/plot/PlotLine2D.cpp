@@ -251,10 +251,12 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   std::vector<wxRect> runRects;
   std::vector<wxPoint> starts;
   std::vector<MarkPiece> pieces;
-  auto segment = [&](wxPoint a, wxPoint b, bool inside) {
+  std::vector<wxRect> under;  // of each piece, the run filled over it
+  auto segment = [&](wxPoint a, wxPoint b, bool inside, const wxRect& run = wxRect()) {
     if (direct && inside) {
       starts.push_back(a);
       pieces.push_back(MarkPiece{b.x - a.x, b.y - a.y});
+      under.push_back(run);
       return;
     }
     points = {a, b};
@@ -285,15 +287,16 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
       }
       if (bottom - top >= 2) {
         const double fillTop = filledTop(c), fillBottom = filledBottom(c);
+        wxRect run;
         if (fillBottom > fillTop) {
           if (direct)
-            runRects.emplace_back(static_cast<int>(x + offset - half), static_cast<int>(fillTop), w,
-                                  static_cast<int>(fillBottom - fillTop));
+            runRects.push_back(run = wxRect(static_cast<int>(x + offset - half), static_cast<int>(fillTop), w,
+                                            static_cast<int>(fillBottom - fillTop)));
           else
             runs.AddRectangle(x + offset - half, fillTop, w, fillBottom - fillTop);
         }
-        segment(wxPoint(x, top), wxPoint(x, top + 1), true);
-        segment(wxPoint(x, bottom - 1), wxPoint(x, bottom), true);
+        segment(wxPoint(x, top), wxPoint(x, top + 1), true, run);
+        segment(wxPoint(x, bottom - 1), wxPoint(x, bottom), true, run);
       } else if (bottom > top || !before) {
         const bool lone = bottom == top && k + 1 < columns.size() && columns[k + 1].joined;
         if (!lone) segment(wxPoint(x, top), wxPoint(x, bottom), true);
@@ -321,7 +324,7 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
       const std::vector<MarkPixel>& end = SegmentMark(w, 0, 1);
       for (std::size_t k = 0; k < pieces.size(); ++k) {
         const MarkPiece& p = pieces[k];
-        pixels.Lay(starts[k].x, starts[k].y, p.dx == 0 && p.dy == 1 ? end : SegmentMark(w, p.dx, p.dy));
+        pixels.Lay(starts[k].x, starts[k].y, p.dx == 0 && p.dy == 1 ? end : SegmentMark(w, p.dx, p.dy), under[k]);
       }
       for (const wxRect& r : runRects) pixels.Fill(r);
       return;
