@@ -253,7 +253,7 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   std::vector<MarkPiece> pieces;
   std::vector<wxRect> under;  // of each piece, the run filled over it
   auto segment = [&](wxPoint a, wxPoint b, bool inside, const wxRect& run = wxRect()) {
-    if (direct && inside) {
+    if (direct && inside && Markable(w, b.x - a.x, b.y - a.y)) {
       starts.push_back(a);
       pieces.push_back(MarkPiece{b.x - a.x, b.y - a.y});
       under.push_back(run);

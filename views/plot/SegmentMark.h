@@ -13,12 +13,17 @@ namespace PardeloStravon {
 // A pixel of a mark, from the piece's start.
 using Platform::MarkPixel;
 
-// The mark of a piece from (0, 0) to (dx, dy) with a pen of the width, kept
-// for the program's run; marks used at once are best found together first.
+// Whether a piece is short enough, and the pen thin enough, to be marked;
+// longer pieces are stroked.
+bool Markable(int width, int dx, int dy);
+
+// The mark of a markable piece from (0, 0) to (dx, dy) with a pen of the
+// width, kept for the program's run; marks used at once are best found
+// together first.
 const std::vector<MarkPixel>& SegmentMark(int width, int dx, int dy);
 
-// Finds the marks of these pieces ({dx, dy} pairs) not found yet, in one
-// drawing.
+// Finds the marks of these pieces ({dx, dy} pairs) not found yet, a few
+// drawings for all.
 struct MarkPiece {
   int dx, dy;
 };

@@ -101,3 +101,20 @@ TEST(SegmentMark, NothingIsLaidOutsideTheContextsClip) {
       }
   EXPECT_GT(TestSupport::DifferingPixels(laid, background), 0);
 }
+
+TEST(SegmentMark, PiecesFoundTogetherOnManySheetsGiveTheirStrokes_AndLongOnesAreLeftToTheStroke) {
+  // More and longer pieces than one sheet holds, the short ones last.
+  std::vector<MarkPiece> many;
+  for (int k = 0; k < 300; ++k) many.push_back(MarkPiece{k % 2 ? k : -k, 500 - k});
+  const Piece shortOnes[] = {{{20, 20}, 2, 25, 2}, {{60, 30}, 0, 7, 2}, {{90, 40}, -3, 11, 2}};
+  for (const Piece& p : shortOnes) many.push_back(MarkPiece{p.dx, p.dy});
+  FindSegmentMarks(2, many);
+  for (const Piece& p : shortOnes) {
+    SCOPED_TRACE(testing::Message() << "by " << p.dx << "," << p.dy);
+    EXPECT_LE(Farthest(Stroked(p), Laid(p)), p.dx == 0 ? 0 : 1);
+  }
+  EXPECT_FALSE(SegmentMark(2, 299, 201).empty());
+  EXPECT_TRUE(Markable(2, 512, -512));
+  EXPECT_FALSE(Markable(2, 513, 0));
+  EXPECT_FALSE(Markable(2, 0, -900));
+}
