@@ -2,9 +2,13 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/graphics.h>
 
 #include <algorithm>
 #include <cmath>
+
+#include "platform/gui/BitmapPixels.h"
+#include "views/graph/FiniteExtremes.h"
 
 namespace PardeloStravon {
 
@@ -78,6 +82,32 @@ std::vector<std::size_t> ShownSamples(const std::vector<long>& x, const std::vec
                              x.begin() + static_cast<std::ptrdiff_t>(std::min(last, inside + step)),
                              [&](const long& v) { return columnOf(static_cast<std::size_t>(&v - x.data())) == px; }) -
         x.begin());
+    // A column of finite values, the usual, from its extreme values: its
+    // lowest and highest samples are the first whose pixels are those of
+    // the extremes, and only samples within a pixel of them need one.
+    double lowest = 0, highest = 0;
+    if (FiniteExtremes(y.data() + begin, end - begin, lowest, highest)) {
+      close();
+      open = true;
+      column = px;
+      firstI = begin;
+      lastI = end - 1;
+      // Screen y grows downwards: the lowest value has the largest y.
+      const double lowEnd = downwards ? lowest : highest, highEnd = downwards ? highest : lowest;
+      auto firstAt = [&](double extreme) {
+        const int target = Pixel(y0 + extreme * yk);
+        // Far outside the device all pixels are one: every sample is near.
+        const bool clamped = target == Pixel(-1e300) || target == Pixel(1e300);
+        const double near = 1.0001 / std::abs(yk);
+        for (std::size_t i = begin; i < end; ++i)
+          if ((clamped || std::abs(y[i] - extreme) < near) && Pixel(y0 + y[i] * yk) == target) return i;
+        return begin;
+      };
+      lowI = yk == 0 ? begin : firstAt(lowEnd);
+      highI = yk == 0 ? begin : firstAt(highEnd);
+      begin = end;
+      continue;
+    }
     for (std::size_t i = begin; i < end; ++i) {
       const double v = y[i];
       if (!std::isfinite(v)) {
@@ -210,25 +240,32 @@ void GphLine::Stroke(wxDC& dc, const PlotTransform& t) const {
   }
   Drawn& d = drawn_;
   wxImage beyond = Beyond(dc, rect, rowRect);
-  if (d.pixels.IsOk() && d.rowBrush == row->GetBrush() && d.axisBrush == axis->GetBrush() && d.rect == rect &&
-      d.row == rowRect && d.area == t.area && Same(d.limits, t.limits) && d.line == &line &&
+  wxGraphicsContext* gc = dc.GetGraphicsContext();
+  if ((d.pixels.IsOk() || !d.kept.empty()) && d.rowBrush == row->GetBrush() && d.axisBrush == axis->GetBrush() &&
+      d.rect == rect && d.row == rowRect && d.area == t.area && Same(d.limits, t.limits) && d.line == &line &&
       d.width == line.GetLineWidth() && d.color.r == line.GetColor().r && d.color.g == line.GetColor().g &&
       d.color.b == line.GetColor().b && d.depth == dc.GetDepth() && SameImage(d.beyond, beyond)) {
-    dc.DrawBitmap(d.pixels, rect.GetTopLeft(), false);
-    return;
+    if (d.kept.empty()) {
+      dc.DrawBitmap(d.pixels, rect.GetTopLeft(), false);
+      return;
+    }
+    if (Platform::BitmapPixels(gc).Write(rect, d.kept)) return;
   }
   line.Draw(dc, t);
-  // Into the bitmap of the last drawing when it has the size: fresh memory
+  // Into the memory of the last drawing when it has the size: fresh memory
   // for every zoom step costs more than the copy.
-  wxBitmap pixels = std::move(d.pixels);
-  if (!pixels.IsOk() || pixels.GetSize() != rect.GetSize() || pixels.GetDepth() != dc.GetDepth())
-    pixels = wxBitmap(rect.GetSize(), dc.GetDepth());
-  {
+  std::vector<std::uint32_t> kept = std::move(d.kept);
+  wxBitmap pixels;
+  if (!Platform::BitmapPixels(gc).Read(rect, kept)) {
+    kept.clear();
+    pixels = std::move(d.pixels);
+    if (!pixels.IsOk() || pixels.GetSize() != rect.GetSize() || pixels.GetDepth() != dc.GetDepth())
+      pixels = wxBitmap(rect.GetSize(), dc.GetDepth());
     wxMemoryDC keep(pixels);
     keep.Blit(0, 0, rect.width, rect.height, &dc, rect.x, rect.y);
   }
   d = Drawn{row->GetBrush(), axis->GetBrush(), rect, rowRect, t.area, t.limits, &line, line.GetColor(),
-            line.GetLineWidth(), dc.GetDepth(), std::move(beyond), std::move(pixels)};
+            line.GetLineWidth(), dc.GetDepth(), std::move(beyond), std::move(kept), std::move(pixels)};
 }
 
 }  // namespace PardeloStravon

@@ -11,6 +11,7 @@
 #include <wx/image.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,9 @@ class GphLine : public PlotLine2D {
     double width = 0;
     int depth = 0;
     wxImage beyond;
+    // On a bitmap whose pixels are reachable, copied straight; else drawn
+    // into a bitmap of their own.
+    std::vector<std::uint32_t> kept;
     wxBitmap pixels;
   };
   void Stroke(wxDC& dc, const PlotTransform& t) const;

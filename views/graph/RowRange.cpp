@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "views/graph/FiniteExtremes.h"
+
 namespace PardeloStravon {
 
 namespace {
@@ -61,7 +63,8 @@ void SetIndexRange(wxDC& gfx, PlotRegion* region, int lo, int hi, bool recurse) 
       const std::vector<double>& v = ys->GetV();
       const long first = std::max(lo, 0);
       const long last = std::min<long>(hi, static_cast<long>(v.size()) - 1);
-      if (first <= last) {
+      if (first <= last &&
+          !FiniteExtremes(v.data() + first, static_cast<std::size_t>(last - first + 1), ext.bottom, ext.top)) {
         const auto [mn, mx] = std::minmax_element(v.begin() + first, v.begin() + last + 1);
         ext.bottom = *mn;
         ext.top = *mx;

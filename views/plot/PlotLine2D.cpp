@@ -8,6 +8,9 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/gui/BitmapPixels.h"
+#include "views/plot/SegmentMark.h"
+
 namespace PardeloStravon {
 
 namespace {
@@ -242,6 +245,23 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   gc = screen && sx == 1 && sy == 1 && lx == 1 && ly == 1 ? dc.GetGraphicsContext() : nullptr;
   wxGraphicsPath runs;
   if (gc) batch = gc->CreatePath(), runs = gc->CreatePath();
+  // Into a bitmap in memory, the runs and the pieces inside the area, tens
+  // of thousands in a year, are laid straight into its pixels.
+  const bool direct = gc && Platform::BitmapPixels::Reachable(gc);
+  std::vector<wxRect> runRects;
+  std::vector<wxPoint> starts;
+  std::vector<MarkPiece> pieces;
+  std::vector<wxRect> under;  // of each piece, the run filled over it
+  auto segment = [&](wxPoint a, wxPoint b, bool inside, const wxRect& run = wxRect()) {
+    if (direct && inside && Markable(w, b.x - a.x, b.y - a.y)) {
+      starts.push_back(a);
+      pieces.push_back(MarkPiece{b.x - a.x, b.y - a.y});
+      under.push_back(run);
+      return;
+    }
+    points = {a, b};
+    flush();
+  };
   // An odd width is drawn on the pixels' centres, an even one on their edges.
   const double offset = w % 2 ? 0.5 : 0.0, half = w / 2.0;
   // Inside the area, its far edges included, the strokes need no clipping.
@@ -263,24 +283,23 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
         // the pen, which the two runs cover when they are near enough.
         const bool covered = inBox(*before) && x - before->first.x <= w && filledTop(c) <= from && filledBottom(c) >= to &&
                              filledTop(*before) <= from && filledBottom(*before) >= to;
-        if (!covered) {
-          points = {before->last, c.first};
-          flush();
-        }
+        if (!covered) segment(before->last, c.first, inBox(*before));
       }
       if (bottom - top >= 2) {
         const double fillTop = filledTop(c), fillBottom = filledBottom(c);
-        if (fillBottom > fillTop) runs.AddRectangle(x + offset - half, fillTop, w, fillBottom - fillTop);
-        points = {wxPoint(x, top), wxPoint(x, top + 1)};
-        flush();
-        points = {wxPoint(x, bottom - 1), wxPoint(x, bottom)};
-        flush();
+        wxRect run;
+        if (fillBottom > fillTop) {
+          if (direct)
+            runRects.push_back(run = wxRect(static_cast<int>(x + offset - half), static_cast<int>(fillTop), w,
+                                            static_cast<int>(fillBottom - fillTop)));
+          else
+            runs.AddRectangle(x + offset - half, fillTop, w, fillBottom - fillTop);
+        }
+        segment(wxPoint(x, top), wxPoint(x, top + 1), true, run);
+        segment(wxPoint(x, bottom - 1), wxPoint(x, bottom), true, run);
       } else if (bottom > top || !before) {
         const bool lone = bottom == top && k + 1 < columns.size() && columns[k + 1].joined;
-        if (!lone) {
-          points = {wxPoint(x, top), wxPoint(x, bottom)};
-          flush();
-        }
+        if (!lone) segment(wxPoint(x, top), wxPoint(x, bottom), true);
       }
     } else {
       const bool nearLow = std::abs(c.first.y - c.low.y) <= std::abs(c.first.y - c.high.y);
@@ -298,6 +317,18 @@ void PlotLine2D::Draw(wxDC& dc, const PlotTransform& t) const {
   }
   if (gc) {
     gc->StrokePath(batch);
+    if (direct) {
+      FindSegmentMarks(w, pieces);
+      Platform::BitmapPixels pixels(gc, ToWxColour(color_));
+      // Most pieces are the runs' one-pixel ends: their mark found once.
+      const std::vector<MarkPixel>& end = SegmentMark(w, 0, 1);
+      for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const MarkPiece& p = pieces[k];
+        pixels.Lay(starts[k].x, starts[k].y, p.dx == 0 && p.dy == 1 ? end : SegmentMark(w, p.dx, p.dy), under[k]);
+      }
+      for (const wxRect& r : runRects) pixels.Fill(r);
+      return;
+    }
     gc->SetPen(wxNullGraphicsPen);
     gc->SetBrush(wxBrush(ToWxColour(color_)));
     gc->FillPath(runs, wxWINDING_RULE);

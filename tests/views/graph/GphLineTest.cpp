@@ -6,11 +6,13 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
 
 #include "tests/support/GuiTest.h"
+#include "tests/support/ImageDiff.h"
 #include "views/graph/GphLine.h"
 #include "views/plot/PlotView.h"
 
@@ -66,22 +68,61 @@ std::shared_ptr<PlotRegion> Row(const Series& s, bool graphLine, double left, do
   return row;
 }
 
+// Each pixel column's first, lowest, highest and last sample and every
+// value that is no finite number, found one sample at a time, with the
+// samples around the visible range: what ShownSamples must pick.
+std::vector<std::size_t> PickedOneByOne(const Series& s, const PlotTransform& t) {
+  // As the plotting layer rounds a coordinate to its pixel.
+  auto pixel = [](double p) { return static_cast<int>(std::floor(std::clamp(p, -1e6, 1e6) + 0.5)); };
+  const double x0 = t.PixelX(0), xk = t.PixelX(1) - x0, y0 = t.PixelY(0), yk = t.PixelY(1) - y0;
+  std::size_t firstIn = 0;
+  while (firstIn < s.x.size() && s.x[firstIn] < t.limits.left) ++firstIn;
+  std::size_t beyond = firstIn;
+  while (beyond < s.x.size() && s.x[beyond] <= t.limits.right) ++beyond;
+  const std::size_t first = firstIn > 0 ? firstIn - 1 : 0, last = std::min(s.x.size(), beyond + 1);
+  std::vector<std::size_t> kept;
+  auto keep = [&](std::size_t i) {
+    if (kept.empty() || kept.back() < i) kept.push_back(i);
+  };
+  bool open = false;
+  int column = 0, lowY = 0, highY = 0;
+  std::size_t firstI = 0, lowI = 0, highI = 0, lastI = 0;
+  auto close = [&] {
+    if (!open) return;
+    for (std::size_t i : {firstI, std::min(lowI, highI), std::max(lowI, highI), lastI}) keep(i);
+    open = false;
+  };
+  for (std::size_t i = first; i < last; ++i) {
+    if (!std::isfinite(s.y[i])) {
+      close();
+      keep(i);
+      continue;
+    }
+    const int px = pixel(x0 + static_cast<double>(s.x[i]) * xk), py = pixel(y0 + s.y[i] * yk);
+    if (open && px == column) {
+      if (py > lowY) lowY = py, lowI = i;
+      if (py < highY) highY = py, highI = i;
+      lastI = i;
+      continue;
+    }
+    close();
+    open = true;
+    column = px;
+    lowY = highY = py;
+    firstI = lowI = highI = lastI = i;
+  }
+  close();
+  if (firstIn < last && !std::binary_search(kept.begin(), kept.end(), firstIn))
+    kept.insert(std::lower_bound(kept.begin(), kept.end(), firstIn), firstIn);
+  return kept;
+}
+
 wxImage Drawn(wxBitmap& bitmap, PlotRegion& row) {
   {
     wxMemoryDC dc(bitmap);
     DrawPlotTree(dc, &row, wxRect(bitmap.GetSize()));
   }
   return bitmap.ConvertToImage();
-}
-
-// Pixels that differ in any channel.
-int Differing(const wxImage& a, const wxImage& b) {
-  int n = 0;
-  for (int y = 0; y < a.GetHeight(); ++y)
-    for (int x = 0; x < a.GetWidth(); ++x)
-      n += a.GetRed(x, y) != b.GetRed(x, y) || a.GetGreen(x, y) != b.GetGreen(x, y) ||
-           a.GetBlue(x, y) != b.GetBlue(x, y);
-  return n;
 }
 
 }  // namespace
@@ -112,9 +153,9 @@ TEST(GphLine, DrawnFromItsColumnsSamples_GivesThePixelsOfEverySampleDecimated_An
     const auto fromColumns = Row(*c.s, true, c.left, c.right, c.width);
     const wxImage expected = Drawn(plain, *everySample);
     const wxImage first = Drawn(graph, *fromColumns);
-    EXPECT_EQ(Differing(expected, first), 0);
+    EXPECT_EQ(TestSupport::DifferingPixels(expected, first), 0);
     const wxImage again = Drawn(graph, *fromColumns);
-    EXPECT_EQ(Differing(expected, again), 0);
+    EXPECT_EQ(TestSupport::DifferingPixels(expected, again), 0);
     if (c.s == &noisy && c.left == 0) {
       first.SaveFile((TestSupport::ArtifactDir() / "graph_line_columns.png").string(), wxBITMAP_TYPE_PNG);
       int ink = 0;
@@ -122,6 +163,37 @@ TEST(GphLine, DrawnFromItsColumnsSamples_GivesThePixelsOfEverySampleDecimated_An
         for (int x = 0; x < first.GetWidth(); ++x) ink += first.GetRed(x, y) > 150 && first.GetGreen(x, y) < 100;
       EXPECT_GT(ink, 10000);
     }
+  }
+}
+
+TEST(GphLine, ShownSamplesAreEachColumnsFirstLowestHighestAndLastAndTheBreaks) {
+  Series noisy = Noisy(100000, false), broken = Noisy(100000, true), stepped = Noisy(100000, false);
+  for (std::size_t i = 0; i < stepped.y.size(); ++i) {
+    // Few values, many equal: the first of equal pixels must be the one.
+    stepped.y[i] = std::round(stepped.y[i] * 2) / 2;
+    if (i % 9973 == 0) stepped.y[i] = i % 2 ? std::numeric_limits<double>::infinity() : -1e300;
+  }
+  // Far below the device: one pixel with the farther value after it.
+  for (std::size_t i = 19946; i < stepped.y.size(); i += 19946) stepped.y[i - 1] = -1e9;
+  const double end = 100000.0 * 60;
+  const struct {
+    const char* what;
+    const Series* s;
+    PlotRect limits;
+    wxRect area;
+  } cases[] = {
+      {"whole", &noisy, {0, end, -6, 6}, {30, 10, 1800, 90}},
+      {"whole, broken", &broken, {0, end, -6, 6}, {30, 10, 1800, 90}},
+      {"stepped, infinite", &stepped, {0, end, -3, 3}, {0, 0, 700, 40}},
+      {"middle, tall", &broken, {end / 3, end / 2, -2, 2}, {5, 5, 900, 700}},
+      {"few samples a column", &stepped, {end / 2, end / 2 + 3000 * 60, -1, 1}, {0, 0, 1000, 100}},
+      {"flat", &noisy, {0, end, 5, 5}, {0, 0, 500, 50}},
+      {"beyond the data", &noisy, {end + 600, end + 6000, -1, 1}, {0, 0, 300, 50}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const PlotTransform t{c.limits, c.area};
+    EXPECT_EQ(ShownSamples(c.s->x, c.s->y, t), PickedOneByOne(*c.s, t));
   }
 }
 
@@ -134,7 +206,7 @@ TEST(GphLine, KeptPixelsFollowTheZoomTheColourTheDataAndWhatLiesAround) {
   const auto fromColumns = Row(s, true, 0, end, 2);
   auto same = [&](const char* what) {
     SCOPED_TRACE(what);
-    EXPECT_EQ(Differing(Drawn(plain, *everySample), Drawn(graph, *fromColumns)), 0);
+    EXPECT_EQ(TestSupport::DifferingPixels(Drawn(plain, *everySample), Drawn(graph, *fromColumns)), 0);
   };
   same("first");
   wxBitmap scratch(4, 4, 24);
