@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 #include <wx/cmndata.h>
-#include <wx/log.h>
 #include <wx/utils.h>
 
 #include <chrono>
@@ -12,6 +11,7 @@
 #include "app/AppMessageBox.h"
 #include "app/CCommandLineInfoEx.h"
 #include "app/StandardError.h"
+#include "app/ToolkitLog.h"
 #include "document/gui/DocTemplates.h"
 #include "document/gui/QziDoc.h"
 #include "document/gui/QziView.h"
@@ -31,22 +31,6 @@ namespace {
 // How long the queue may take to show the job once the print has run.
 constexpr std::chrono::seconds JobArrivalLimit{10};
 constexpr int JobPollMs = 100;
-
-// While it exists, the toolkit's own complaints go to the error file, not
-// to a dialog.
-class ToolkitLogToErrorFile : public wxLog {
- public:
-  ToolkitLogToErrorFile() : before_(wxLog::SetActiveTarget(this)) {}
-  ~ToolkitLogToErrorFile() override { wxLog::SetActiveTarget(before_); }
-
- protected:
-  void DoLogTextAtLevel(wxLogLevel, const wxString& msg) override {
-    ErrorLog << (PardeloStravon::TimeStamp() + L" " + msg.ToStdWstring() + L"\n");
-  }
-
- private:
-  wxLog* before_;
-};
 
 // While it exists, an opened document starts no worker thread.
 struct NoThreadsOnOpen {
@@ -159,7 +143,7 @@ bool IsPrintRun(const CCommandLineInfoEx& info) {
 struct UnattendedOutput::Impl {
   MessageBoxFunction boxBefore;
   Platform::ToolkitMessageSink toolkitBefore;
-  ToolkitLogToErrorFile log;
+  ToolkitLogToErrorFileWhileAlive log;
 };
 
 UnattendedOutput::UnattendedOutput() : impl_(new Impl) {

@@ -20,6 +20,7 @@
 #include "app/StandardError.h"
 #include "app/LogProfile.h"
 #include "app/MainFrame.h"
+#include "app/ToolkitLog.h"
 #include "document/ShellServices.h"
 #include "document/gui/CommandDialogs.h"
 #include "document/gui/DocTemplates.h"
@@ -102,6 +103,9 @@ bool TheApp::OnInit() {
 
 int TheApp::OnRun() {
   const int status = printStatus_ ? *printStatus_ : wxApp::OnRun();
+  // No window is left to show a box of the toolkit in (a profile that
+  // cannot be written, say): what it says now goes to the error file.
+  ToolkitLogToErrorFileUntilTheEnd();
   // Past its main loop the program only closes what is still open (a
   // document's close waits for its line at most a minute): whatever blocks
   // longer must not keep it alive, unattended and refusing the next start.

@@ -76,6 +76,23 @@ kill -TERM "$first"
 wait_for 100 ended "$first" || fail "the first instance did not end on SIGTERM"
 run_records "$start" | tail -n 1 | grep -q "Application stop in TheApp::ExitInstance()" || fail "no stop line after SIGTERM"
 
+echo "-- a profile that cannot be written, then SIGTERM"
+# The toolkit's complaint about it must not wait in a box after the windows
+# have closed: the program ends, and the error file says why.
+: >"$work/not-a-folder"
+start=$(line_count)
+errors_before=$(cat "$program/QZ_Error_Log_W.txt" 2>/dev/null | wc -l)
+HOME=$work/not-a-folder/home "$program/Vantor" -nologo >"$work/no-profile.out" 2>&1 &
+no_profile=$!
+pids+=("$no_profile")
+new_document_since() { run_records "$1" | grep -q "Opening a new document"; }
+wait_for 150 new_document_since "$start" || fail "no new document with an unusable home"
+kill -TERM "$no_profile"
+wait_for 150 ended "$no_profile" || fail "with a profile it cannot write, the program did not end on SIGTERM"
+run_records "$start" | tail -n 1 | grep -q "Application stop in TheApp::ExitInstance()" || fail "no stop line with an unusable home"
+tail -n +"$((errors_before + 1))" "$program/QZ_Error_Log_W.txt" | grep -q "can't open user configuration file" ||
+  fail "the error file does not say the profile could not be written"
+
 echo "-- a document that cannot be read"
 printf 'not a document' >"$work/broken.qzid"
 start=$(line_count)

@@ -36,6 +36,8 @@ usage() {
 seconds=$1
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 run=${2:-$repo/build/soak/run-$(date +%Y%m%d-%H%M%S)}
+# The home is set from it: a user's home is a full path.
+run=$(realpath -m "$run")
 
 # The run needs a display of its own with a window manager on it.
 if [ -z "${VANTOR_SOAK_INSIDE:-}" ]; then
