@@ -77,6 +77,7 @@ grow_memory() { awk -v from=$((term - 120)) 'NR > 1 && $1 >= from { $2 = 60000 }
 drop_stop_line() { sed -i '/Application stop/d' program/QZ_Activity_Log_W.txt; }
 crash() { sed -i 's/^ended=.*/ended=died/; s/^status=.*/status=139/' run.env; drop_stop_line; }
 hang() { sed -i 's/^ended=.*/ended=hung/' run.env; drop_stop_line; }
+exit_watchdog() { printf 'Vantor4: still running 90000 ms after its main loop ended; it ends now. Where it waited:\n' >>vantor.out; }
 gap_outside_outage() { sed -i '60,64d' doc/QZ_Master_Log_0002.txt; }
 stall_before_end() { head -n -4 doc/QZ_Master_Log_0001.txt >x && mv x doc/QZ_Master_Log_0001.txt; }
 flood_error_log() { for i in $(seq 40); do printf '%d Error in Reading(): again %d\n' $((start + 700)) "$i"; done >>program/QZ_Error_Log_W.txt; }
@@ -94,6 +95,7 @@ cases=(
   "drop_stop_line       stop                  no stop line"
   "crash                stop                  crash:"
   "hang                 stop                  hang:"
+  "exit_watchdog        stop                  until its exit watchdog ended it"
   "gap_outside_outage   gaps                  QZ_Master_Log_0002.txt: no readings line"
   "stall_before_end     gaps                  QZ_Master_Log_0001.txt: no readings line"
   "flood_error_log      errors                43 error-log records"

@@ -20,8 +20,8 @@
 #
 # The rules:
 #   stop         the monitor ran to the SIGTERM, ended within the grace time
-#                and wrote its stop line after its start line (a note says
-#                when its exit watchdog had to end it);
+#                by itself (not by its exit watchdog) and wrote its stop line
+#                after its start line;
 #   memory       resident memory at the end (the median of the last three
 #                samples) at most 10 % above the first sample after the
 #                warm-up;
@@ -85,10 +85,11 @@ check_stop() {
       /Application start in TheApp::InitInstance\(\)/ { stopped = 0; started = 1 }
       /Application stop in TheApp::ExitInstance\(\)/ { stopped = started }
       END { exit !stopped }'; then
-    ok stop "ended on SIGTERM with its stop line"
-    # Not a hang for the operator, but a fault to find.
-    grep -q "after its main loop ended; it ends now" "$run/vantor.out" 2>/dev/null &&
-      echo "note stop: the monitor stayed after its main loop until its exit watchdog ended it; where it waited is in vantor.out"
+    if grep -q "after its main loop ended; it ends now" "$run/vantor.out" 2>/dev/null; then
+      fail stop "hang: the monitor stayed after its main loop until its exit watchdog ended it; where it waited is in vantor.out"
+    else
+      ok stop "ended on SIGTERM with its stop line"
+    fi
   else
     fail stop "no stop line after the start line in the activity log (crash or hang)"
   fi
