@@ -150,8 +150,15 @@ wxWindow* MakeEdit(wxWindow& parent, const InterfItem& item, const wxPoint& pos,
   if (item.style_ & ES_PASSWORD) style |= wxTE_PASSWORD;
   if ((item.style_ & ES_MULTILINE) && item.cy_ > OneLineHeight) style |= wxTE_MULTILINE;
   const bool framed = (item.style_ & WS_BORDER) || (item.exStyle_ & WS_EX_CLIENTEDGE);
-  style |= framed ? wxBORDER_DEFAULT : wxBORDER_NONE;
-  return new InheritedFont<wxTextCtrl>(&parent, WxIdOf(item), item.text_, pos, size, style);
+  if (framed || (style & wxTE_MULTILINE))
+    return new InheritedFont<wxTextCtrl>(&parent, WxIdOf(item), item.text_, pos, size,
+                                         style | (framed ? wxBORDER_DEFAULT : wxBORDER_NONE));
+  // A one-line edit without a frame loses it through the shared rule; the
+  // flag is set afterwards, where it only tells what the edit is.
+  auto* edit = new InheritedFont<wxTextCtrl>(&parent, WxIdOf(item), item.text_, pos, size, style);
+  MakeFrameless(*edit);
+  edit->SetWindowStyleFlag(edit->GetWindowStyleFlag() | wxBORDER_NONE);
+  return edit;
 }
 
 wxWindow* MakeStatic(wxWindow& parent, const InterfItem& item, const wxPoint& pos, const wxSize& size) {
