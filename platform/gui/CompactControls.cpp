@@ -9,6 +9,7 @@ namespace Platform {
 namespace {
 
 constexpr const char* CompactClass = "vantor-compact";
+constexpr const char* FramelessClass = "vantor-frameless";
 
 // The theme's minimum heights and paddings go; what is left is the text and
 // a thin frame.
@@ -22,7 +23,10 @@ constexpr const char* CompactCss =
     "checkbutton.vantor-compact check, radiobutton.vantor-compact radio {"
     "  min-height: 10px; min-width: 10px; margin: 0; padding: 0; }"
     "textview.vantor-compact, .vantor-compact textview { padding: 0; }"
-    "scrolledwindow.vantor-compact scrollbar slider { min-height: 8px; min-width: 8px; }";
+    "scrolledwindow.vantor-compact scrollbar slider { min-height: 8px; min-width: 8px; }"
+    // The framework's own rule for a control without a border, on the
+    // edit and all its parts; after the rules above, so it wins over them.
+    "entry.vantor-frameless, entry.vantor-frameless * { border: none; border-radius: 0; padding: 0; }";
 
 void InstallRuleOnce() {
   static bool installed = false;
@@ -51,6 +55,12 @@ void MarkTree(GtkWidget* widget) {
 void MakeCompact(wxWindow& control) {
   InstallRuleOnce();
   if (GtkWidget* widget = control.GetHandle()) MarkTree(widget);
+}
+
+void MakeFrameless(wxWindow& edit) {
+  InstallRuleOnce();
+  if (GtkWidget* widget = edit.GetHandle())
+    gtk_style_context_add_class(gtk_widget_get_style_context(widget), FramelessClass);
 }
 
 void LayOutLabel(wxWindow& label, bool centreVertically) {

@@ -11,6 +11,12 @@ namespace Platform {
 // once for the display on first use.
 void MakeCompact(wxWindow& control);
 
+// An edit without a frame, as the framework draws one made without a
+// border, but through the rule installed for every display instead of a
+// style sheet of its own: a sheet per edit was parsed for each of the
+// thousands of edits of a large dialog.
+void MakeFrameless(wxWindow& edit);
+
 // A static text wraps its lines within its width, whatever text it is
 // given later, and shows no more lines than its height holds, the last
 // ending in an ellipsis when the text goes on; with centreVertically its

@@ -13,6 +13,7 @@
 
 #include "platform/gui/CommandIds.h"
 #include "platform/gui/CompactControls.h"
+#include "platform/gui/InheritedFont.h"
 #include "platform/gui/NaturalSize.h"
 #include "platform/gui/SimpleComboBox.h"
 #include "platform/gui/WindowStyles.h"
@@ -28,11 +29,11 @@ constexpr int OneLineHeight = 16;
 
 // A check box the user cannot change by clicking: the program sets it, a
 // click only tells the dialog.
-class ManualCheckBox : public wxCheckBox {
+class ManualCheckBox : public InheritedFont<wxCheckBox> {
  public:
   ManualCheckBox(wxWindow* parent, int id, const wxString& text, const wxPoint& pos, const wxSize& size,
                  long style)
-      : wxCheckBox(parent, id, text, pos, size, style) {
+      : InheritedFont<wxCheckBox>(parent, id, text, pos, size, style) {
     Bind(wxEVT_CHECKBOX, &ManualCheckBox::OnClicked, this);
   }
 
@@ -123,7 +124,7 @@ int WxIdOf(const InterfItem& item) { return item.id_ == -1 ? wxID_ANY : ToWxId(i
 wxWindow* MakeButton(wxWindow& parent, const InterfItem& item, const wxPoint& pos, const wxSize& size) {
   const WinStyle kind = item.style_ & BS_TYPEMASK;
   if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON) {
-    auto* button = new wxButton(&parent, WxIdOf(item), item.text_, pos, size);
+    auto* button = new InheritedFont<wxButton>(&parent, WxIdOf(item), item.text_, pos, size);
     if (kind == BS_DEFPUSHBUTTON) button->SetDefault();
     return button;
   }
@@ -133,7 +134,7 @@ wxWindow* MakeButton(wxWindow& parent, const InterfItem& item, const wxPoint& po
   long style = threeState ? wxCHK_3STATE : wxCHK_2STATE;
   if (threeState && automatic) style |= wxCHK_ALLOW_3RD_STATE_FOR_USER;
   if (item.style_ & BS_LEFTTEXT) style |= wxALIGN_RIGHT;
-  wxCheckBox* box = automatic ? new wxCheckBox(&parent, WxIdOf(item), item.text_, pos, size, style)
+  wxCheckBox* box = automatic ? new InheritedFont<wxCheckBox>(&parent, WxIdOf(item), item.text_, pos, size, style)
                               : new ManualCheckBox(&parent, WxIdOf(item), item.text_, pos, size, style);
   if (item.style_ & BS_LEFTTEXT) PutBoxAtFarEdge(*box);
   return box;
@@ -149,8 +150,15 @@ wxWindow* MakeEdit(wxWindow& parent, const InterfItem& item, const wxPoint& pos,
   if (item.style_ & ES_PASSWORD) style |= wxTE_PASSWORD;
   if ((item.style_ & ES_MULTILINE) && item.cy_ > OneLineHeight) style |= wxTE_MULTILINE;
   const bool framed = (item.style_ & WS_BORDER) || (item.exStyle_ & WS_EX_CLIENTEDGE);
-  style |= framed ? wxBORDER_DEFAULT : wxBORDER_NONE;
-  return new wxTextCtrl(&parent, WxIdOf(item), item.text_, pos, size, style);
+  if (framed || (style & wxTE_MULTILINE))
+    return new InheritedFont<wxTextCtrl>(&parent, WxIdOf(item), item.text_, pos, size,
+                                         style | (framed ? wxBORDER_DEFAULT : wxBORDER_NONE));
+  // A one-line edit without a frame loses it through the shared rule; the
+  // flag is set afterwards, where it only tells what the edit is.
+  auto* edit = new InheritedFont<wxTextCtrl>(&parent, WxIdOf(item), item.text_, pos, size, style);
+  MakeFrameless(*edit);
+  edit->SetWindowStyleFlag(edit->GetWindowStyleFlag() | wxBORDER_NONE);
+  return edit;
 }
 
 wxWindow* MakeStatic(wxWindow& parent, const InterfItem& item, const wxPoint& pos, const wxSize& size) {
@@ -161,7 +169,7 @@ wxWindow* MakeStatic(wxWindow& parent, const InterfItem& item, const wxPoint& po
     case SS_RIGHT: style |= wxALIGN_RIGHT; break;
     default: CannotBuild(item);
   }
-  auto* label = new wxStaticText(&parent, WxIdOf(item), item.text_, pos, size, style);
+  auto* label = new InheritedFont<wxStaticText>(&parent, WxIdOf(item), item.text_, pos, size, style);
   LayOutLabel(*label, (item.style_ & SS_CENTERIMAGE) != 0);
   return label;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/gui/ControlsHost.h"
 #include "platform/gui/WindowStyles.h"
 #include "platform/gui/WindowFront.h"
 #include "views/dialogs/DialogBuilder.h"
@@ -29,8 +30,8 @@ DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
   Create(parent, wxID_ANY, dialog.text_, wxDefaultPosition, wxDefaultSize, DialogFrameStyle(dialog.style_));
   SetFont(DialogFont(dialog));
   // Always shown, so that the client size does not change with the range.
-  content_ = new wxWindow(this, wxID_ANY, wxPoint(0, 0), wxDefaultSize,
-                          wxVSCROLL | wxHSCROLL | wxALWAYS_SHOW_SB | wxTAB_TRAVERSAL);
+  content_ = new Platform::ControlsHost(this, wxPoint(0, 0), wxDefaultSize,
+                                        wxVSCROLL | wxHSCROLL | wxALWAYS_SHOW_SB | wxTAB_TRAVERSAL);
   content_->SetFont(GetFont());
   // The texts are known when the template is made: they get their room at once.
   GiveTextsRoom(*content_, items, BuildControls(*content_, items));

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/gui/CommandIds.h"
@@ -14,6 +16,7 @@
 #include "tests/support/GuiTest.h"
 #include "tests/views/dialogs/DialogLayout.h"
 #include "views/dialogs/DialogBuilder.h"
+#include "views/dialogs/DlgScroll.h"
 #include "views/dialogs/ItemDialog.h"
 
 using namespace PardeloStravon;
@@ -51,6 +54,33 @@ std::vector<InterfItem> EveryKind() {
       {1009, ClassComboBox, Child | CBS_SIMPLE | WS_VSCROLL, L"", 150, 45, 60, 61, WS_EX_RIGHT, 0, L""},
       {1010, ClassButton, Child | WS_DISABLED, L"Disabled", 7, 100, 50, 14, 0, 0, L""},
   };
+}
+
+// The toolkit's parts of a control that show text.
+void ForEachTextPart(GtkWidget* widget, const std::function<void(GtkWidget*)>& visit) {
+  if (GTK_IS_LABEL(widget) || GTK_IS_ENTRY(widget)) visit(widget);
+  if (!GTK_IS_CONTAINER(widget)) return;
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+  for (GList* c = children; c != nullptr; c = c->next) ForEachTextPart(GTK_WIDGET(c->data), visit);
+  g_list_free(children);
+}
+
+std::string FontOf(GtkWidget* widget) {
+  GtkStyleContext* context = gtk_widget_get_style_context(widget);
+  PangoFontDescription* font = nullptr;
+  gtk_style_context_get(context, gtk_style_context_get_state(context), GTK_STYLE_PROPERTY_FONT, &font, nullptr);
+  const std::string text = font != nullptr ? pango_font_description_get_family(font) + std::string(" ") +
+                                                 std::to_string(pango_font_description_get_size(font) / PANGO_SCALE)
+                                           : std::string("none");
+  if (font != nullptr) pango_font_description_free(font);
+  return text;
+}
+
+GtkBorder BorderOf(GtkWidget* widget) {
+  GtkStyleContext* context = gtk_widget_get_style_context(widget);
+  GtkBorder border{};
+  gtk_style_context_get_border(context, gtk_style_context_get_state(context), &border);
+  return border;
 }
 
 }  // namespace
@@ -129,4 +159,50 @@ TEST(DialogBuilder, ClickOnACheckBox_ChangesOnlyAnAutomaticOne) {
     EXPECT_EQ(told, 1);
   }
   dialog->Hide();
+}
+
+// The controls show the dialog's font, in a plain dialog and on the scrolled
+// content of a large one, whichever way the toolkit is given it; an edit
+// made without a border shows no frame, one with a border keeps it.
+TEST(DialogBuilder, EveryTextOfTheControls_ShowsTheDialogFont_AndAnEditWithoutBorderHasNoFrame) {
+  const std::vector<InterfItem> items = {
+      {0, 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | DS_MODALFRAME, L"Fonts", 0, 0, 220, 90, 0, 11,
+       L"DejaVu Serif"},
+      {1, ClassButton, Child | BS_PUSHBUTTON, L"OK", 160, 7, 50, 14, 0, 0, L""},
+      {1001, ClassButton, Child | BS_AUTOCHECKBOX, L"Automatic", 7, 7, 140, 10, 0, 0, L""},
+      {1002, ClassButton, Child | BS_CHECKBOX | WS_DISABLED, L"Set by the program", 7, 20, 140, 10, 0, 0, L""},
+      {1003, ClassEdit, Child | WS_BORDER, L"framed", 7, 33, 60, 12, 0, 0, L""},
+      {1004, ClassEdit, Child | ES_MULTILINE, L"frameless", 72, 33, 60, 12, 0, 0, L""},
+      {1005, ClassStatic, WS_CHILD | WS_VISIBLE, L"A label", 7, 50, 100, 10, 0, 0, L""},
+  };
+  struct Host {
+    const char* name;
+    std::function<wxDialog*()> make;
+  };
+  const Host hosts[] = {{"plain dialog", [&] { return new ItemDialog(nullptr, items); }},
+                        {"scrolled dialog", [&] { return new Scroll::DlgScroll(nullptr, items); }}};
+  for (const Host& host : hosts) {
+    SCOPED_TRACE(host.name);
+    std::unique_ptr<wxDialog> dialog(host.make());
+    dialog->Show();
+    TestSupport::PumpEvents();
+    int texts = 0;
+    for (const InterfItem& item : std::vector<InterfItem>(items.begin() + 1, items.end())) {
+      wxWindow* control = dialog->FindWindow(ToWxId(item.id_));
+      ASSERT_NE(control, nullptr) << item.id_;
+      EXPECT_EQ(control->GetFont().GetFaceName(), "DejaVu Serif") << item.id_;
+      ForEachTextPart(control->GetHandle(), [&](GtkWidget* part) {
+        ++texts;
+        EXPECT_EQ(FontOf(part), "DejaVu Serif 11") << item.id_;
+      });
+    }
+    EXPECT_GE(texts, 6) << "every control has a text part";
+    const GtkBorder framed = BorderOf(dialog->FindWindow(ToWxId(1003))->GetHandle());
+    EXPECT_GT(framed.top + framed.bottom + framed.left + framed.right, 0);
+    wxWindow* frameless = dialog->FindWindow(ToWxId(1004));
+    const GtkBorder none = BorderOf(frameless->GetHandle());
+    EXPECT_EQ(none.top + none.bottom + none.left + none.right, 0);
+    EXPECT_TRUE(frameless->HasFlag(wxBORDER_NONE));
+    dialog->Hide();
+  }
 }
