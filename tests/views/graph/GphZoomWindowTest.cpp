@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <wx/event.h>
+#include <wx/utils.h>
 
+#include <chrono>
 #include <cmath>
 
 #include "document/gui/ChildFrm.h"
@@ -30,12 +32,25 @@ class GphZoomWindowTest : public GraphFixture {
     AddInstrument(Address, L"Cold room", Minutes(Samples));
   }
 
+  // The rows are built at the graph's first paint, which a busy display may
+  // give only after a few rounds of events; null when none came.
   GphView* OpenShown() {
     GphView* view = Open(Address, T0, T0 + 9000, false);
     if (!view) return nullptr;
     view->Window()->Update();
     PumpEvents();
-    return view;
+    const auto built = [view] {
+      const auto region = view->Window()->GetRegion();
+      return region && region->GetNChildren() > 0;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!built() && std::chrono::steady_clock::now() < deadline) {
+      wxMilliSleep(20);
+      view->Window()->Refresh();
+      view->Window()->Update();
+      PumpEvents();
+    }
+    return built() ? view : nullptr;
   }
   static PlotRegion* Row(GphView& view, std::size_t k) { return view.Window()->GetRegion()->GetChild(k).get(); }
   static std::pair<int, int> Shown(GphView& view, std::size_t k = 0) {
