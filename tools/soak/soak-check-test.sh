@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The soak checks bite: a made-up run that holds passes every check, and
-# each fault injected into a copy of it fails exactly the check meant to
-# catch it.
+# The soak checks bite: a made-up run that holds passes every check, each
+# fault injected into a copy of it fails exactly the check meant to catch
+# it, and a late reading after one missed recording is no fault.
 #   soak-check-test.sh [SOAK_CHECK]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -123,6 +123,14 @@ for row in "${cases[@]}"; do
   [ "$failed" = "$check " ] || fail "$injection: failed [${failed% }], not [$check]:"$'\n'"$out"
   grep -q "^FAIL $check: .*$words" <<<"$out" || fail "$injection: no line of $check with \"$words\":"$'\n'"$out"
 done
+
+# A reading that met line faults: one due recording missed, the next one
+# written 8 s late. Late is not missing: the run still passes.
+late=$root/late_after_a_miss
+cp -r "$good" "$late"
+awk 'NR == 30 { next } NR == 31 { $1 += 8; $2 = strftime("%H:%M:%S", $1, 1) } { print }' \
+  "$late/doc/QZ_Master_Log_0001.txt" >"$late/x" && mv "$late/x" "$late/doc/QZ_Master_Log_0001.txt"
+out=$(bash "$checker" "$late") || fail "late_after_a_miss: a late reading after one missed recording fails the run:"$'\n'"$out"
 
 [ "$failures" -eq 0 ] && echo "every check passes the good run and bites on its fault (${#cases[@]} faults)"
 [ "$failures" -eq 0 ]
