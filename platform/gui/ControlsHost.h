@@ -16,6 +16,21 @@ class ControlsHost : public InheritedFont<wxWindow> {
   // yet among the others: that walk over every child made filling a table
   // of thousands quadratic, and a control being made cannot be there.
   void AddChild(wxWindowBase* child) override;
+
+  // While it lives, controls added to the host are outside the window's
+  // tree: the toolkit styles and anchors each of them once, when the scope
+  // ends, instead of as each one comes. Only before the host is first shown.
+  class Detached {
+   public:
+    explicit Detached(ControlsHost& host);
+    ~Detached();
+    Detached(const Detached&) = delete;
+    Detached& operator=(const Detached&) = delete;
+
+   private:
+    GtkWidget* inner_ = nullptr;
+    GtkWidget* container_ = nullptr;
+  };
 };
 
 }  // namespace Platform

@@ -34,7 +34,12 @@ DlgScroll::DlgScroll(wxWindow* parent, const std::vector<InterfItem>& items) {
                                         wxVSCROLL | wxHSCROLL | wxALWAYS_SHOW_SB | wxTAB_TRAVERSAL);
   content_->SetFont(GetFont());
   // The texts are known when the template is made: they get their room at once.
-  GiveTextsRoom(*content_, items, BuildControls(*content_, items));
+  std::vector<wxWindow*> controls;
+  {
+    Platform::ControlsHost::Detached detached(*content_);
+    controls = BuildControls(*content_, items);
+  }
+  GiveTextsRoom(*content_, items, controls);
   SetClientSize(DialogSizeToPixels(*content_, dialog));
   content_->SetSize(GetClientSize());
   Bind(wxEVT_INIT_DIALOG, &DlgScroll::OnInitDialogEvent, this);

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/gui/ControlsHost.h"
 #include "views/dialogs/InterfItem.h"
 #include "views/dialogs/ScrollModel.h"
 
@@ -51,7 +52,7 @@ class DlgScroll : public wxDialog {
   void Move(const ContentMove& move);
   void ShowBars();
 
-  wxWindow* content_ = nullptr;
+  Platform::ControlsHost* content_ = nullptr;
   ScrollModel model_;
 };
 

@@ -10,8 +10,10 @@
 #include <memory>
 
 #include "platform/gui/CommandIds.h"
+#include "platform/gui/ControlsHost.h"
 #include "platform/gui/SimpleComboBox.h"
 #include "platform/gui/ToolkitClick.h"
+#include "platform/gui/WindowImage.h"
 #include "platform/gui/WindowStyles.h"
 #include "tests/support/GuiTest.h"
 #include "tests/views/dialogs/DialogLayout.h"
@@ -205,4 +207,68 @@ TEST(DialogBuilder, EveryTextOfTheControls_ShowsTheDialogFont_AndAnEditWithoutBo
     EXPECT_TRUE(frameless->HasFlag(wxBORDER_NONE));
     dialog->Hide();
   }
+}
+
+// Controls built while their host is kept off the window's tree come into
+// it as those built on it: the same places, fonts and pixels. A host already
+// shown stays where it is, and what is added to it shows at once.
+TEST(DialogBuilder, ControlsBuiltOffTheWindowsTree_LookAsThoseBuiltOnIt) {
+  const std::vector<InterfItem> items = EveryKind();
+  std::unique_ptr<wxDialog> dialog(new wxDialog(nullptr, wxID_ANY, "Hosts"));
+  dialog->SetFont(DialogFont(items[0]));
+  const wxSize hostSize(360, 260);
+  ControlsHost* hosts[2];
+  std::vector<wxWindow*> built[2];
+  for (int k = 0; k < 2; ++k) {
+    hosts[k] = new ControlsHost(dialog.get(), wxPoint(k * (hostSize.x + 10), 0), hostSize,
+                                wxVSCROLL | wxHSCROLL | wxALWAYS_SHOW_SB | wxTAB_TRAVERSAL);
+    hosts[k]->SetFont(dialog->GetFont());
+  }
+  {
+    ControlsHost::Detached detached(*hosts[0]);
+    built[0] = BuildControls(*hosts[0], items);
+  }
+  built[1] = BuildControls(*hosts[1], items);
+  ASSERT_EQ(built[0].size(), items.size() - 1);
+  for (auto& controls : built) {
+    dynamic_cast<wxCheckBox&>(*controls[2]).SetValue(true);
+    dynamic_cast<wxCheckBox&>(*controls[4]).Set3StateValue(wxCHK_UNDETERMINED);
+  }
+  auto* away = new wxButton(dialog.get(), wxID_ANY, "Away", wxPoint(0, hostSize.y + 10));
+  dialog->SetClientSize(2 * hostSize.x + 10, hostSize.y + 50);
+  dialog->Show();
+  away->SetFocus();
+  Settle();
+
+  for (std::size_t k = 0; k < built[0].size(); ++k) {
+    SCOPED_TRACE(items[k + 1].id_);
+    EXPECT_EQ(built[0][k]->GetRect(), built[1][k]->GetRect());
+    GtkAllocation off{}, on{};
+    gtk_widget_get_allocation(built[0][k]->GetHandle(), &off);
+    gtk_widget_get_allocation(built[1][k]->GetHandle(), &on);
+    EXPECT_EQ(std::make_pair(off.width, off.height), std::make_pair(on.width, on.height));
+    EXPECT_TRUE(gtk_widget_get_mapped(built[0][k]->GetHandle()) || !built[0][k]->IsShown());
+    ForEachTextPart(built[0][k]->GetHandle(),
+                    [&](GtkWidget* part) { EXPECT_EQ(FontOf(part), "Liberation Sans 8"); });
+  }
+  const wxImage off = WindowImage(*hosts[0]);
+  const wxImage on = WindowImage(*hosts[1]);
+  ASSERT_TRUE(off.IsOk() && on.IsOk());
+  ASSERT_EQ(off.GetSize(), on.GetSize());
+  const std::size_t bytes = static_cast<std::size_t>(off.GetWidth()) * off.GetHeight() * 3;
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < bytes; ++i) differing += off.GetData()[i] != on.GetData()[i];
+  EXPECT_EQ(differing, 0u);
+  if (differing != 0) {
+    off.SaveFile((TestSupport::ArtifactDir() / "controls_built_off_the_tree.png").string(), wxBITMAP_TYPE_PNG);
+    on.SaveFile((TestSupport::ArtifactDir() / "controls_built_on_the_tree.png").string(), wxBITMAP_TYPE_PNG);
+  }
+
+  {
+    ControlsHost::Detached shown(*hosts[1]);
+    auto* late = new wxStaticText(hosts[1], wxID_ANY, "late", wxPoint(5, 200));
+    EXPECT_TRUE(gtk_widget_get_realized(late->GetHandle()));
+    EXPECT_TRUE(gtk_widget_get_mapped(late->GetHandle()));
+  }
+  dialog->Hide();
 }
