@@ -96,6 +96,7 @@ TheApp::~TheApp() {
 void TheApp::OverrideProgramFolder(const std::wstring& folder) { ProgramFolderOverride() = folder; }
 
 bool TheApp::OnInit() {
+  ToolkitLogInBoxes();
   SetApplicationArguments(ProgramArguments(argc, argv));
   // A print run has ended in start-up; OnRun hands its status on.
   return StartUp() || printStatus_.has_value();
