@@ -233,6 +233,10 @@ bool TheApp::InitInstance() {
     printStatus_ = RunCommandLinePrint(*pF_->IMFC(), cmdInfo);
     return Fail();
   }
+  // From the first document on, a signal ends the run as closing the window
+  // does (it is handled once the main loop runs); a print run keeps the
+  // signals' own ending.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) SetSignalHandler(signal, &TheApp::OnSignal);
   if (cmdInfo.FileName().empty()) {
     // A new document that cannot be made does not end start-up.
     pF_->IMFC()->FileNew();
@@ -249,8 +253,6 @@ bool TheApp::InitInstance() {
 
   if (Now() < ClockCheckBoundary)
     AppMessageBox(DictText(CTW_PLS_CHK_DATE), GetAppDisplayName().ToStdWstring(), wxOK | wxICON_WARNING);
-
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) SetSignalHandler(signal, &TheApp::OnSignal);
   return true;
 }
 

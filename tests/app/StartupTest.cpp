@@ -195,6 +195,31 @@ TEST_F(StartupTest, SigtermWhileAMessageBoxIsOpenEndsTheBoxAndTheProgram) {
   EXPECT_TRUE(EndsWith(Records(ActivityFile()).back(), StopRecord()));
 }
 
+// A signal that comes while start-up still runs (here while its clock
+// warning is up, after the first document) waits for the main loop, which
+// then ends as on any other signal: the document closes, the stop line is
+// the last record.
+TEST_F(StartupTest, SigtermDuringStartUp_EndsTheRunOnceTheLoopRuns_WithTheStopLineLast) {
+  TestClock clock(1178039999);
+  SetMessageBoxFunction([this](const std::wstring& text, const std::wstring& caption, long style) {
+    boxes_.push_back({text, caption, style});
+    ::kill(::getpid(), SIGTERM);
+    return wxOK;
+  });
+  ASSERT_TRUE(theApp->StartUp());
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, DictText(CTW_PLS_CHK_DATE));
+  RunLoop();
+  EXPECT_EQ(theApp->Main(), nullptr);
+  EXPECT_EQ(OpenDoc(), nullptr);
+  theApp->ExitInstance();
+  const auto records = Records(ActivityFile());
+  ASSERT_GE(records.size(), 2u);
+  EXPECT_NE(records[records.size() - 2].find("Closing document named:"), std::string::npos)
+      << records[records.size() - 2];
+  EXPECT_TRUE(EndsWith(records.back(), StopRecord()));
+}
+
 TEST_F(StartupTest, ADocumentThatCannotBeOpenedEndsStartUp_WithStartAndStopLines) {
   SetApplicationArguments({L"-nologo", FromUtf8(folder_.File("missing.qzid").string())});
   EXPECT_FALSE(theApp->StartUp());
