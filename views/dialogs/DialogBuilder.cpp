@@ -14,6 +14,7 @@
 #include "platform/gui/CommandIds.h"
 #include "platform/gui/CompactControls.h"
 #include "platform/gui/InheritedFont.h"
+#include "platform/gui/InvisibleChar.h"
 #include "platform/gui/NaturalSize.h"
 #include "platform/gui/SimpleComboBox.h"
 #include "platform/gui/WindowStyles.h"
@@ -233,6 +234,8 @@ std::vector<wxWindow*> BuildControls(wxWindow& parent, const std::vector<InterfI
       default: CannotBuild(item);
     }
     MakeCompact(*control);
+    // Before it is disabled: the toolkit would look for the character again.
+    SettleInvisibleChar(*control);
     // The toolkit may have asked for more room; the template's rectangle holds.
     control->SetSize(pos.x, pos.y, size.x, size.y);
     if (item.style_ & WS_DISABLED) control->Disable();
